@@ -1,0 +1,24 @@
+#include "components/controls/TMainMenu.h"
+
+#include "platform/Exception.h"
+
+#include <QMainWindow>
+#include <QMenuBar>
+
+namespace trevalo {
+
+void TMainMenu::Loaded() {
+    auto* window = qobject_cast<QMainWindow*>(parent());
+    if (!window)
+        throw Exception(QStringLiteral("%1 must belong to a window").arg(objectName()));
+    for (TMenuItem* item : findChildren<TMenuItem*>(QString(), Qt::FindDirectChildrenOnly))
+        window->menuBar()->addAction(item);
+}
+
+TMenuItem::TMenuItem(QObject* parent)
+    : QAction(parent) {
+    DeclareEvent(QStringLiteral("OnClick"), OnClick);
+    connect(this, &QAction::triggered, this, [this] { Fire(OnClick, this); });
+}
+
+} // namespace trevalo

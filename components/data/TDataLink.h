@@ -1,0 +1,24 @@
+/// \file
+/// What a working view tells the controls bound to it, synchronously, as it changes.
+#pragma once
+
+namespace trevalo {
+
+class TField;
+
+class TDataLink {
+public:
+    /// Browsing, editing or inserting began.
+    virtual void StateChanged() {}
+    /// The records or their order may have changed: a control reloads.
+    virtual void DataSetChanged() {}
+    /// \p field of the record being edited took a new value.
+    virtual void RecordChanged(const TField* field) { (void)field; }
+    /// The current record moved by \p distance records (0: to a bookmark).
+    virtual void Scrolled(int distance) { (void)distance; }
+
+protected:
+    ~TDataLink() = default;
+};
+
+} // namespace trevalo

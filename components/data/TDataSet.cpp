@@ -1,0 +1,32 @@
+#include "components/data/TDataSet.h"
+
+#include "components/data/DataErrors.h"
+
+namespace trevalo {
+
+QList<TField*> TDataSet::Fields() const {
+    return findChildren<TField*>(QString(), Qt::FindDirectChildrenOnly);
+}
+
+TField* TDataSet::FindField(const QString& name) const {
+    for (TField* field : Fields()) {
+        if (field->FieldName().compare(name, Qt::CaseInsensitive) == 0)
+            return field;
+    }
+    return nullptr;
+}
+
+TField& TDataSet::FieldByName(const QString& name) const {
+    TField* field = FindField(name);
+    if (!field)
+        DatabaseError(QStringLiteral("Field '%1' not found").arg(name));
+    return *field;
+}
+
+void TDataSet::DatabaseError(const QString& message) const {
+    if (objectName().isEmpty())
+        throw EDatabaseError(message);
+    throw EDatabaseError(objectName() + QStringLiteral(": ") + message);
+}
+
+} // namespace trevalo

@@ -1,0 +1,518 @@
+#include "components/data/TWorkingView.h"
+
+#include "components/data/DataErrors.h"
+#include "components/data/TDataSource.h"
+#include "components/data/TTableProvider.h"
+
+#include <cstring>
+
+namespace trevalo {
+
+namespace {
+
+constexpr qsizetype kMinimumPacketSize = 22;
+
+QObject* RootOf(QObject* object) {
+    while (object->parent())
+        object = object->parent();
+    return object;
+}
+
+const std::uint8_t* Bytes(const QByteArray& data) {
+    return reinterpret_cast<const std::uint8_t*>(data.constData());
+}
+
+} // namespace
+
+TWorkingView::~TWorkingView() { Close(); }
+
+void TWorkingView::SetActive(bool active) {
+    if (Loading()) {
+        activeNoted_ = active;
+        return;
+    }
+    if (active)
+        Open();
+    else
+        Close();
+}
+
+void TWorkingView::Loaded() {
+    if (activeNoted_)
+        Open();
+}
+
+// ---- opening -------------------------------------------------------------------------------
+
+void TWorkingView::Open() {
+    if (IsOpen())
+        return;
+    try {
+        const QByteArray packet = FetchPacket();
+        base_ = EngineLibrary::Instance().CreateRecordBase();
+        CheckStatus(*base_, base_->Open(Bytes(packet), static_cast<std::uint32_t>(packet.size())));
+        cursor_ = EngineLibrary::Instance().CreateRecordCursor();
+        Check(cursor_->Attach(base_.get()));
+        Check(cursor_->GetBufferSize(&bufferSize_));
+        Check(cursor_->GetBookmarkSize(&bookmarkSize_));
+        std::uint8_t readOnly = 0;
+        Check(cursor_->GetReadOnly(&readOnly));
+        readOnly_ = readOnly != 0;
+        current_.assign(bufferSize_, 0);
+        BindFields();
+        state_ = TDataSetState::dsBrowse;
+        if (filtered_)
+            InstallFilter();
+        ReadFirst();
+    } catch (...) {
+        Close();
+        throw;
+    }
+    NotifyDataSet();
+}
+
+QByteArray TWorkingView::FetchPacket() {
+    auto* provider = providerName_.isEmpty()
+                         ? nullptr
+                         : qobject_cast<TTableProvider*>(
+                               RootOf(this)->findChild<QObject*>(providerName_));
+    if (!provider)
+        DatabaseError(QStringLiteral("Missing data provider or data packet"));
+    if (provider->DataSet() == this)
+        DatabaseError(QStringLiteral("Circular provider references not allowed"));
+    const QByteArray packet = provider->GetRecords();
+    if (packet.isEmpty())
+        DatabaseError(QStringLiteral("Missing data provider or data packet"));
+    if (packet.size() < kMinimumPacketSize)
+        throw EDatabaseError(QStringLiteral("Invalid data packet"));
+    return packet;
+}
+
+void TWorkingView::BindFields() {
+    std::uint32_t count = 0;
+    CheckStatus(*base_, base_->GetColumnCount(&count));
+    QList<engine::ColumnDesc> columns;
+    columns_.clear();
+    for (std::uint32_t i = 0; i < count; ++i) {
+        engine::ColumnDesc column{};
+        CheckStatus(*base_, base_->GetColumn(i, &column));
+        columns.append(column);
+        columns_.append({QString::fromUtf8(column.name), column.type, column.width});
+    }
+
+    if (Fields().isEmpty()) {
+        for (const engine::ColumnDesc& column : std::as_const(columns)) {
+            auto* field = new TField(this, column.type);
+            field->SetFieldName(QString::fromUtf8(column.name));
+            field->SetSize(static_cast<int>(column.width));
+        }
+    }
+    for (TField* field : Fields()) {
+        const auto found =
+            std::find_if(columns_.cbegin(), columns_.cend(), [field](const ExprField& column) {
+                return column.Name.compare(field->FieldName(), Qt::CaseInsensitive) == 0;
+            });
+        if (found == columns_.cend())
+            DatabaseError(QStringLiteral("Field '%1' not found").arg(field->FieldName()));
+        if (found->Type != field->DataType())
+            DatabaseError(QStringLiteral("Type mismatch for field '%1', expecting: %2 actual: %3")
+                              .arg(field->FieldName(), TField::TypeName(field->DataType()),
+                                   TField::TypeName(found->Type)));
+        const auto index = std::distance(columns_.cbegin(), found);
+        field->SetFieldNo(static_cast<std::uint32_t>(index + 1));
+        field->SetSize(static_cast<int>(found->Size));
+        if (columns[index].readOnly)
+            field->SetReadOnly(true);
+    }
+}
+
+void TWorkingView::Close() {
+    if (!IsOpen() && !base_)
+        return;
+    const bool wasOpen = IsOpen();
+    state_ = TDataSetState::dsInactive;
+    cursor_.reset();
+    base_.reset();
+    filterHandle_.reset();
+    installedFilter_.clear();
+    hasCurrent_ = eof_ = bof_ = modified_ = false;
+    current_.clear();
+    copy_.clear();
+    bookmark_.clear();
+    insertBefore_.clear();
+    for (TField* field : Fields())
+        field->SetFieldNo(0);
+    if (wasOpen)
+        NotifyDataSet();
+}
+
+// ---- moving --------------------------------------------------------------------------------
+
+void TWorkingView::First() {
+    CheckOpen();
+    Settle();
+    ReadFirst();
+    NotifyDataSet();
+}
+
+void TWorkingView::Next() {
+    CheckOpen();
+    Settle();
+    if (MoveBy(1) == 0)
+        eof_ = true;
+}
+
+int TWorkingView::MoveBy(int distance) {
+    CheckOpen();
+    Settle();
+    if (!hasCurrent_ || distance == 0)
+        return 0;
+    const int step = distance > 0 ? 1 : -1;
+    int moved = 0;
+    MoveCursorTo(bookmark_);
+    while (moved != distance) {
+        const engine::Status status = cursor_->MoveBy(step);
+        if (status == engine::kEof || status == engine::kBof) {
+            (step > 0 ? eof_ : bof_) = true;
+            MoveCursorTo(bookmark_);
+            break;
+        }
+        Check(status);
+        ReadCurrent();
+        moved += step;
+    }
+    if (moved != 0) {
+        (step > 0 ? bof_ : eof_) = false;
+        NotifyScroll(moved);
+    }
+    return moved;
+}
+
+void TWorkingView::ReadFirst() {
+    Check(cursor_->MoveToBof());
+    const engine::Status status = cursor_->MoveBy(1);
+    bof_ = true;
+    if (status != engine::kEof)
+        Check(status);
+    if (status == engine::kEof || !ReadCurrent()) {
+        hasCurrent_ = false;
+        eof_ = true;
+        bookmark_.clear();
+    }
+}
+
+bool TWorkingView::ReadCurrent() {
+    QByteArray bookmark(static_cast<qsizetype>(bookmarkSize_), '\0');
+    const engine::Status status = cursor_->GetCurrentRecord(
+        current_.data(), reinterpret_cast<std::uint8_t*>(bookmark.data()));
+    if (status == engine::kNoCurrentRecord)
+        return false;
+    Check(status);
+    bookmark_ = bookmark;
+    hasCurrent_ = true;
+    eof_ = false;
+    return true;
+}
+
+void TWorkingView::Reposition() {
+    bof_ = false;
+    if (ReadCurrent())
+        return;
+    engine::Status status = cursor_->MoveBy(1);
+    if (status == engine::kOk && ReadCurrent())
+        return;
+    if (status != engine::kEof)
+        Check(status);
+    status = cursor_->MoveBy(-1);
+    if (status == engine::kOk && ReadCurrent())
+        return;
+    if (status != engine::kBof)
+        Check(status);
+    hasCurrent_ = false;
+    eof_ = bof_ = true;
+    bookmark_.clear();
+}
+
+void TWorkingView::MoveCursorTo(const QByteArray& bookmark) {
+    Check(bookmark.isEmpty() ? cursor_->MoveToBof() : cursor_->MoveToBookmark(Bytes(bookmark)));
+}
+
+QByteArray TWorkingView::GetBookmark() const { return hasCurrent_ ? bookmark_ : QByteArray(); }
+
+void TWorkingView::GotoBookmark(const QByteArray& bookmark) {
+    CheckOpen();
+    Settle();
+    if (bookmark.size() != static_cast<qsizetype>(bookmarkSize_) ||
+        cursor_->MoveToBookmark(Bytes(bookmark)) != engine::kOk || !ReadCurrent()) {
+        if (hasCurrent_)
+            MoveCursorTo(bookmark_);
+        DatabaseError(QStringLiteral("Record not found"));
+    }
+    bof_ = false;
+    NotifyScroll(0);
+}
+
+bool TWorkingView::BookmarkValid(const QByteArray& bookmark) {
+    if (!IsOpen() || bookmark.size() != static_cast<qsizetype>(bookmarkSize_))
+        return false;
+    const bool valid = cursor_->MoveToBookmark(Bytes(bookmark)) == engine::kOk;
+    if (hasCurrent_)
+        MoveCursorTo(bookmark_);
+    return valid;
+}
+
+// ---- editing -------------------------------------------------------------------------------
+
+void TWorkingView::Edit() {
+    CheckOpen();
+    if (IsEditing())
+        return;
+    if (!hasCurrent_) {
+        Insert();
+        return;
+    }
+    CheckCanModify();
+    copy_ = current_;
+    modified_ = false;
+    state_ = TDataSetState::dsEdit;
+    NotifyState();
+}
+
+void TWorkingView::Insert() {
+    CheckOpen();
+    Settle();
+    CheckCanModify();
+    Buffer fresh(bufferSize_, 0);
+    Check(cursor_->InitRecord(fresh.data()));
+    copy_ = std::move(fresh);
+    insertBefore_ = hasCurrent_ ? bookmark_ : QByteArray();
+    modified_ = false;
+    state_ = TDataSetState::dsInsert;
+    NotifyState();
+}
+
+void TWorkingView::Post() {
+    CheckOpen();
+    if (!IsEditing())
+        DatabaseError(QStringLiteral("Dataset not in edit or insert mode"));
+    if (state_ == TDataSetState::dsInsert) {
+        MoveCursorTo(insertBefore_);
+        Check(cursor_->InsertRecord(copy_.data()));
+    } else {
+        MoveCursorTo(bookmark_);
+        Check(cursor_->ModifyRecord(copy_.data()));
+    }
+    FinishEdit();
+}
+
+void TWorkingView::Cancel() {
+    if (!IsEditing())
+        return;
+    MoveCursorTo(state_ == TDataSetState::dsInsert ? insertBefore_ : bookmark_);
+    FinishEdit();
+}
+
+void TWorkingView::FinishEdit() {
+    state_ = TDataSetState::dsBrowse;
+    copy_.clear();
+    modified_ = false;
+    insertBefore_.clear();
+    Reposition();
+    NotifyState();
+    NotifyDataSet();
+}
+
+void TWorkingView::Delete() {
+    CheckOpen();
+    if (state_ == TDataSetState::dsInsert) {
+        Cancel();
+        return;
+    }
+    if (!hasCurrent_)
+        DatabaseError(QStringLiteral("Cannot perform this operation on an empty dataset"));
+    CheckCanModify();
+    MoveCursorTo(bookmark_);
+    Check(cursor_->DeleteRecord());
+    const bool wasEditing = IsEditing();
+    state_ = TDataSetState::dsBrowse;
+    copy_.clear();
+    modified_ = false;
+    Reposition();
+    if (wasEditing)
+        NotifyState();
+    NotifyDataSet();
+}
+
+void TWorkingView::Settle() {
+    if (!IsEditing())
+        return;
+    if (modified_)
+        Post();
+    else
+        Cancel();
+}
+
+void TWorkingView::CheckOpen() const {
+    if (!IsOpen())
+        DatabaseError(QStringLiteral("Cannot perform this operation on a closed dataset"));
+}
+
+void TWorkingView::CheckCanModify() const {
+    if (readOnly_)
+        DatabaseError(QStringLiteral("Cannot modify a read-only dataset"));
+}
+
+// ---- field values --------------------------------------------------------------------------
+
+QVariant TWorkingView::GetFieldValue(const TField& field) const {
+    if (!IsOpen() || field.FieldNo() == 0)
+        return {};
+    const Buffer* buffer = IsEditing() ? &copy_ : hasCurrent_ ? &current_ : nullptr;
+    if (!buffer)
+        return {};
+    const ExprField& column = columns_[static_cast<qsizetype>(field.FieldNo() - 1)];
+    std::vector<char> value(
+        std::max<std::size_t>(sizeof(double), std::size_t{column.Size} * 4 + 1), '\0');
+    std::uint8_t blank = 0;
+    Check(cursor_->GetField(buffer->data(), field.FieldNo(), value.data(), &blank));
+    if (blank)
+        return {};
+    switch (column.Type) {
+    case engine::FieldType::String: return QString::fromUtf8(value.data());
+    case engine::FieldType::Boolean: return value[0] != 0;
+    case engine::FieldType::Float: {
+        double number = 0;
+        std::memcpy(&number, value.data(), sizeof number);
+        return number;
+    }
+    case engine::FieldType::Integer: break;
+    }
+    std::int32_t number = 0;
+    std::memcpy(&number, value.data(), sizeof number);
+    return number;
+}
+
+void TWorkingView::SetFieldValue(TField& field, const QVariant& value) {
+    if (!IsEditing())
+        DatabaseError(QStringLiteral("Dataset not in edit or insert mode"));
+    if (field.ReadOnly())
+        throw EDatabaseError(QStringLiteral("Field '%1' cannot be modified").arg(field.FieldName()));
+    const auto invalid = [&](const char* kind) {
+        return EDatabaseError(QStringLiteral("'%1' is not a valid %2 value for field '%3'")
+                                  .arg(value.toString(), QLatin1String(kind), field.FieldName()));
+    };
+    engine::Status status = engine::kOk;
+    if (value.isNull()) {
+        status = cursor_->PutField(copy_.data(), field.FieldNo(), nullptr);
+    } else if (field.DataType() == engine::FieldType::Integer) {
+        bool ok = false;
+        const qlonglong number = value.toLongLong(&ok);
+        if (!ok || number < INT32_MIN || number > INT32_MAX)
+            throw invalid("integer");
+        const auto int32 = static_cast<std::int32_t>(number);
+        status = cursor_->PutField(copy_.data(), field.FieldNo(), &int32);
+    } else if (field.DataType() == engine::FieldType::Boolean) {
+        const QString text = value.toString();
+        const bool isText = value.typeId() == QMetaType::QString;
+        if (isText && text.compare(QLatin1String("True"), Qt::CaseInsensitive) != 0 &&
+            text.compare(QLatin1String("False"), Qt::CaseInsensitive) != 0)
+            throw invalid("boolean");
+        const std::uint8_t flag =
+            isText ? text.compare(QLatin1String("True"), Qt::CaseInsensitive) == 0
+                   : value.toBool();
+        status = cursor_->PutField(copy_.data(), field.FieldNo(), &flag);
+    } else {
+        const QByteArray text = value.toString().toUtf8();
+        status = cursor_->PutField(copy_.data(), field.FieldNo(), text.constData());
+    }
+    Check(status);
+    modified_ = true;
+    NotifyRecord(&field);
+}
+
+// ---- filtering -----------------------------------------------------------------------------
+
+void TWorkingView::SetFilter(const QString& text) {
+    filter_ = text;
+    if (!IsOpen() || !filtered_)
+        return;
+    Settle();
+    if (text != installedFilter_)
+        InstallFilter();
+    ReadFirst();
+    NotifyDataSet();
+}
+
+void TWorkingView::SetFiltered(bool filtered) {
+    if (!IsOpen()) {
+        filtered_ = filtered;
+        return;
+    }
+    Settle();
+    if (filtered != filtered_) {
+        if (filtered)
+            InstallFilter();
+        else
+            DropFilter();
+        filtered_ = filtered;
+    }
+    ReadFirst();
+    NotifyDataSet();
+}
+
+void TWorkingView::InstallFilter() {
+    if (filter_.isEmpty()) {
+        DropFilter();
+        return;
+    }
+    const QByteArray compiled = CompileFilter(filter_, columns_);
+    DropFilter();
+    std::uint32_t handle = 0;
+    Check(cursor_->AddFilter(Bytes(compiled), static_cast<std::uint32_t>(compiled.size()),
+                             &handle));
+    filterHandle_ = handle;
+    installedFilter_ = filter_;
+}
+
+void TWorkingView::DropFilter() {
+    if (filterHandle_)
+        Check(cursor_->DropFilter(*filterHandle_));
+    filterHandle_.reset();
+    installedFilter_.clear();
+}
+
+void TWorkingView::Check(engine::Status status) const { CheckStatus(*cursor_, status); }
+
+// ---- notifications -------------------------------------------------------------------------
+
+void TWorkingView::DisableControls() { ++disableCount_; }
+
+void TWorkingView::EnableControls() {
+    if (disableCount_ > 0 && --disableCount_ == 0)
+        NotifyDataSet();
+}
+
+void TWorkingView::NotifyState() {
+    for (TDataSource* source : QList(sources_))
+        source->StateChanged();
+}
+
+void TWorkingView::NotifyDataSet() {
+    if (disableCount_ == 0)
+        for (TDataSource* source : QList(sources_))
+            source->DataSetChanged();
+}
+
+void TWorkingView::NotifyRecord(const TField* field) {
+    if (disableCount_ == 0)
+        for (TDataSource* source : QList(sources_))
+            source->RecordChanged(field);
+}
+
+void TWorkingView::NotifyScroll(int distance) {
+    if (disableCount_ == 0)
+        for (TDataSource* source : QList(sources_))
+            source->Scrolled(distance);
+}
+
+} // namespace trevalo

@@ -1,0 +1,155 @@
+/// \file
+/// The working view: the records of one table, fetched once from a provider and kept in the
+/// record engine; the controls show it and the handlers walk and edit it.
+///
+/// States:
+///
+/// | state    | current record            | copy                     |
+/// |----------|---------------------------|--------------------------|
+/// | inactive | none                      | none                     |
+/// | browse   | the record shown, or none | none                     |
+/// | edit     | the record being edited   | its values as typed      |
+/// | insert   | the record begun before   | the new record as typed  |
+///
+/// Post, Cancel and Delete re-position: the record at the engine's cursor becomes current if
+/// it is visible, else the next visible one, else the previous one, else the view is empty.
+#pragma once
+
+#include "components/data/EngineLibrary.h"
+#include "components/data/ExpressionCompiler.h"
+#include "components/data/TDataSet.h"
+
+#include <QList>
+#include <optional>
+#include <vector>
+
+namespace trevalo {
+
+class TDataSource;
+
+enum class TDataSetState { dsInactive, dsBrowse, dsEdit, dsInsert };
+
+class TWorkingView : public TDataSet {
+    Q_OBJECT
+    Q_PROPERTY(QString ProviderName READ ProviderName WRITE SetProviderName)
+    Q_PROPERTY(bool Active READ IsOpen WRITE SetActive)
+    Q_PROPERTY(int PacketRecords READ PacketRecords WRITE SetPacketRecords)
+    Q_PROPERTY(QString Filter READ Filter WRITE SetFilter)
+    Q_PROPERTY(bool Filtered READ Filtered WRITE SetFiltered)
+public:
+    explicit TWorkingView(QObject* parent = nullptr) : TDataSet(parent) {}
+    ~TWorkingView() override;
+
+    const QString& ProviderName() const { return providerName_; }
+    void SetProviderName(const QString& name) { providerName_ = name; }
+    int PacketRecords() const { return packetRecords_; }
+    void SetPacketRecords(int count) { packetRecords_ = count; }
+
+    /// While a layout is read, only noted; the view opens when loading is finished.
+    void SetActive(bool active);
+    void Loaded() override;
+
+    bool IsOpen() const override { return state_ != TDataSetState::dsInactive; }
+    /// Fetches every record from the provider named by ProviderName, once.
+    void Open() override;
+    void Close() override;
+
+    TDataSetState State() const { return state_; }
+    bool IsEditing() const {
+        return state_ == TDataSetState::dsEdit || state_ == TDataSetState::dsInsert;
+    }
+    /// Whether anything was written into the copy since editing or inserting began.
+    bool Modified() const { return modified_; }
+    /// Set by a move that found no record and by re-positioning that found none.
+    bool Eof() const { return eof_; }
+    bool Bof() const { return bof_; }
+    bool IsEmpty() const { return !hasCurrent_ && state_ != TDataSetState::dsInsert; }
+    bool CanModify() const { return !readOnly_; }
+
+    void First();
+    void Next();
+    /// Moves by \p distance visible records, fewer at either end; answers the distance moved.
+    int MoveBy(int distance);
+
+    void Edit();
+    void Insert();
+    void Post();
+    void Cancel();
+    void Delete();
+
+    /// The current record's position token; empty on an empty view.
+    QByteArray GetBookmark() const;
+    void GotoBookmark(const QByteArray& bookmark);
+    bool BookmarkValid(const QByteArray& bookmark);
+
+    /// Counted: while above zero only state changes reach the controls; back at zero they are
+    /// told once that the data changed.
+    void DisableControls();
+    void EnableControls();
+    bool ControlsDisabled() const { return disableCount_ > 0; }
+
+    const QString& Filter() const { return filter_; }
+    void SetFilter(const QString& text);
+    bool Filtered() const { return filtered_; }
+    void SetFiltered(bool filtered);
+
+    QVariant GetFieldValue(const TField& field) const override;
+    void SetFieldValue(TField& field, const QVariant& value) override;
+
+    void AddDataLink(TDataSource* source) { sources_.append(source); }
+    void RemoveDataLink(TDataSource* source) { sources_.removeAll(source); }
+
+private:
+    using Buffer = std::vector<std::uint8_t>;
+
+    QByteArray FetchPacket();
+    void BindFields();
+    void CheckOpen() const;
+    void CheckCanModify() const;
+    void Settle();
+    void ReadFirst();
+    bool ReadCurrent();
+    void Reposition();
+    void MoveCursorTo(const QByteArray& bookmark);
+    void InstallFilter();
+    void DropFilter();
+    void Check(engine::Status status) const;
+    void FinishEdit();
+
+    void NotifyState();
+    void NotifyDataSet();
+    void NotifyRecord(const TField* field);
+    void NotifyScroll(int distance);
+
+    QString providerName_;
+    int packetRecords_ = -1;
+    bool activeNoted_ = false;
+
+    TDataSetState state_ = TDataSetState::dsInactive;
+    EnginePtr<engine::IRecordBase> base_;
+    EnginePtr<engine::IRecordCursor> cursor_;
+    QList<ExprField> columns_;        ///< the packet's columns, for the filter compiler
+    std::uint32_t bufferSize_ = 0;
+    std::uint32_t bookmarkSize_ = 0;
+    bool readOnly_ = false;
+
+    Buffer current_;                  ///< the current record's values
+    QByteArray bookmark_;             ///< the current record's bookmark
+    bool hasCurrent_ = false;
+    bool eof_ = false;
+    bool bof_ = false;
+
+    Buffer copy_;                     ///< the record being edited or inserted
+    bool modified_ = false;
+    QByteArray insertBefore_;         ///< the record a new one is stored in front of
+
+    QString filter_;
+    bool filtered_ = false;
+    std::optional<std::uint32_t> filterHandle_;
+    QString installedFilter_;         ///< the text that the installed filter was compiled from
+
+    int disableCount_ = 0;
+    QList<TDataSource*> sources_;
+};
+
+} // namespace trevalo

@@ -1,0 +1,132 @@
+#include "components/forms/LayoutLoader.h"
+
+#include "components/forms/ComponentRegistry.h"
+#include "components/forms/ControlProperties.h"
+#include "platform/Exception.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QMetaProperty>
+
+namespace trevalo {
+
+namespace {
+
+[[noreturn]] void Fail(const QObject* object, const QString& property, const QString& reason) {
+    throw Exception(QStringLiteral("Error reading %1.%2: %3")
+                        .arg(object->objectName(), property, reason));
+}
+
+QVariant ToVariant(const QMetaProperty& property, const QJsonValue& value) {
+    if (property.metaType().id() == QMetaType::QByteArray)
+        return QByteArray::fromHex(value.toString().toLatin1());
+    return value.toVariant();
+}
+
+} // namespace
+
+LayoutLoader::LayoutLoader(QObject& root, HandlerLookup handlers)
+    : root_(root), handlers_(std::move(handlers)) {}
+
+void LayoutLoader::Load(const QByteArray& layout) {
+    QJsonParseError error{};
+    const QJsonDocument document = QJsonDocument::fromJson(layout, &error);
+    if (!document.isObject())
+        throw Exception(QStringLiteral("Invalid layout: %1").arg(error.errorString()));
+    const QJsonObject rootJson = document.object();
+    const QString rootClass = rootJson.value(QLatin1String("class")).toString();
+    const QString className = QString::fromLatin1(root_.metaObject()->className());
+    if (rootClass != className.mid(className.lastIndexOf(QLatin1Char(':')) + 1))
+        throw Exception(QStringLiteral("Class %1 not found").arg(rootClass));
+
+    Create(rootJson, &root_);
+    for (const Node& node : std::as_const(nodes_))
+        SetProperties(node);
+    for (const Node& node : std::as_const(nodes_))
+        ResolveReferences(node);
+    for (const Node& node : std::as_const(nodes_)) {
+        if (auto* component = dynamic_cast<TComponent*>(node.object)) {
+            component->SetLoading(false);
+            component->Loaded();
+        }
+    }
+    for (const Node& node : std::as_const(nodes_))
+        BindEvents(node);
+}
+
+void LayoutLoader::Create(const QJsonObject& json, QObject* object) {
+    object->setObjectName(json.value(QLatin1String("name")).toString());
+    if (auto* component = dynamic_cast<TComponent*>(object))
+        component->SetLoading(true);
+    nodes_.append({object, json});
+    for (const QJsonValue child : json.value(QLatin1String("children")).toArray()) {
+        const QJsonObject childJson = child.toObject();
+        QObject* created = ComponentRegistry::Instance().Create(
+            childJson.value(QLatin1String("class")).toString(), object);
+        Create(childJson, created);
+    }
+}
+
+void LayoutLoader::SetProperties(const Node& node) {
+    const QJsonObject properties = node.json.value(QLatin1String("properties")).toObject();
+    for (auto it = properties.begin(); it != properties.end(); ++it)
+        SetProperty(node.object, it.key(), it.value());
+}
+
+void LayoutLoader::SetProperty(QObject* object, const QString& name, const QJsonValue& value) {
+    try {
+        if (SetControlProperty(object, name, value))
+            return;
+    } catch (const Exception& error) {
+        Fail(object, name, error.Message());
+    }
+    const QMetaObject* meta = object->metaObject();
+    const int index = meta->indexOfProperty(name.toLatin1().constData());
+    if (index < 0)
+        Fail(object, name, QStringLiteral("Property %1 does not exist").arg(name));
+    const QMetaProperty property = meta->property(index);
+    if (!property.write(object, ToVariant(property, value)))
+        Fail(object, name, QStringLiteral("Invalid property value"));
+}
+
+void LayoutLoader::ResolveReferences(const Node& node) {
+    const QJsonObject references = node.json.value(QLatin1String("references")).toObject();
+    for (auto it = references.begin(); it != references.end(); ++it) {
+        const QString target = it.value().toString();
+        QObject* found = FindComponent(target);
+        if (!found)
+            Fail(node.object, it.key(), QStringLiteral("Component '%1' not found").arg(target));
+        const int index = node.object->metaObject()->indexOfProperty(it.key().toLatin1());
+        if (index < 0)
+            Fail(node.object, it.key(), QStringLiteral("Property %1 does not exist").arg(it.key()));
+        if (!node.object->metaObject()->property(index).write(node.object,
+                                                              QVariant::fromValue(found)))
+            Fail(node.object, it.key(), QStringLiteral("Invalid property value"));
+    }
+}
+
+void LayoutLoader::BindEvents(const Node& node) {
+    const QJsonObject events = node.json.value(QLatin1String("events")).toObject();
+    auto* component = dynamic_cast<TComponent*>(node.object);
+    for (auto it = events.begin(); it != events.end(); ++it) {
+        TNotifyEvent* slot = component ? component->FindEvent(it.key()) : nullptr;
+        if (!slot)
+            Fail(node.object, it.key(), QStringLiteral("Property %1 does not exist").arg(it.key()));
+        const QString handlerName = it.value().toString();
+        const TNotifyEvent* handler = handlers_(handlerName);
+        if (!handler)
+            Fail(node.object, it.key(), QStringLiteral("Method '%1' not found").arg(handlerName));
+        *slot = *handler;
+    }
+}
+
+QObject* LayoutLoader::FindComponent(const QString& name) const {
+    for (const Node& node : nodes_) {
+        if (node.object->objectName() == name)
+            return node.object;
+    }
+    return nullptr;
+}
+
+} // namespace trevalo

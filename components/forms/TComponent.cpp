@@ -1,0 +1,21 @@
+#include "components/forms/TComponent.h"
+
+#include "platform/TApplication.h"
+
+namespace trevalo {
+
+TNotifyEvent* TComponent::FindEvent(const QString& name) { return events_.value(name, nullptr); }
+
+void TComponent::DeclareEvent(const QString& name, TNotifyEvent& slot) { events_.insert(name, &slot); }
+
+void TComponent::Fire(const TNotifyEvent& event, QObject* sender) {
+    if (!event)
+        return;
+    try {
+        event(sender);
+    } catch (const std::exception& error) {
+        TApplication::HandleException(error);
+    }
+}
+
+} // namespace trevalo

@@ -1,0 +1,79 @@
+#include "components/forms/TForm.h"
+
+#include "components/forms/LayoutLoader.h"
+#include "components/forms/TDockLayout.h"
+#include "platform/Exception.h"
+
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QFile>
+#include <QMenuBar>
+
+namespace trevalo {
+
+TForm::TForm(QWidget* parent) : QMainWindow(parent), clientArea_(new QWidget(this)) {
+    new TDockLayout(clientArea_);
+    setCentralWidget(clientArea_);
+    DeclareEvent(QStringLiteral("OnCreate"), OnCreate);
+    if (!mainForm_)
+        mainForm_ = this;
+}
+
+TForm::~TForm() {
+    if (mainForm_ == this)
+        mainForm_ = nullptr;
+}
+
+int TForm::ClientWidth() const { return clientArea_->width(); }
+
+void TForm::SetClientWidth(int width) {
+    clientSize_.setWidth(width);
+    FitToClientArea();
+}
+
+int TForm::ClientHeight() const { return clientArea_->height(); }
+
+void TForm::SetClientHeight(int height) {
+    clientSize_.setHeight(height);
+    FitToClientArea();
+}
+
+void TForm::FitToClientArea() {
+    if (!clientSize_.isValid())
+        return;
+    // The menu bar's height is known only once the window's layout has placed it.
+    resize(clientSize_);
+    layout()->activate();
+    resize(size() + clientSize_ - clientArea_->size());
+}
+
+QObject* TForm::FindComponent(const QString& name) const {
+    return findChild<QObject*>(name, Qt::FindChildrenRecursively);
+}
+
+void TForm::DeclareHandler(const QString& name, TNotifyEvent handler) {
+    handlers_.insert(name, std::move(handler));
+}
+
+void TForm::LoadLayout(const QString& resource) {
+    QFile file(resource);
+    if (!file.open(QIODevice::ReadOnly))
+        throw Exception(QStringLiteral("Resource %1 not found").arg(resource));
+    LayoutLoader loader(*this, [this](const QString& name) -> const TNotifyEvent* {
+        const auto found = handlers_.constFind(name);
+        return found == handlers_.cend() ? nullptr : &*found;
+    });
+    loader.Load(file.readAll());
+    FitToClientArea();
+    // Not through Fire: a failure here stops the window's creation.
+    if (OnCreate)
+        OnCreate(this);
+}
+
+void TForm::closeEvent(QCloseEvent* event) {
+    QMainWindow::closeEvent(event);
+    if (event->isAccepted() && mainForm_ == this)
+        QCoreApplication::quit();
+}
+
+} // namespace trevalo

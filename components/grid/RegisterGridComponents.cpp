@@ -1,0 +1,18 @@
+#include "components/grid/RegisterGridComponents.h"
+
+#include "components/forms/ComponentRegistry.h"
+#include "components/grid/TDBColumn.h"
+#include "components/grid/TDBTableView.h"
+#include "components/grid/TDataGrid.h"
+
+namespace trevalo {
+
+void RegisterGridComponents() {
+    auto& registry = ComponentRegistry::Instance();
+    registry.Register<TDataGrid>(QStringLiteral("TDataGrid"));
+    registry.Register<TGridLevel>(QStringLiteral("TGridLevel"));
+    registry.Register<TDBTableView>(QStringLiteral("TDBTableView"));
+    registry.Register<TDBColumn>(QStringLiteral("TDBColumn"));
+}
+
+} // namespace trevalo

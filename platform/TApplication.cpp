@@ -1,0 +1,65 @@
+#include "platform/TApplication.h"
+
+#include "platform/Exception.h"
+
+#include <QFont>
+#include <QFontDatabase>
+#include <QMessageBox>
+#include <QStyleFactory>
+
+namespace trevalo {
+
+namespace {
+
+void InstallWindowFont() {
+    QFontDatabase::addApplicationFont(QStringLiteral(":/fonts/LiberationSans-Regular.ttf"));
+    // The layouts name the classic window font; the bundled face has its metrics.
+    QFont::insertSubstitution(QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"));
+    QFont font(QStringLiteral("Liberation Sans"));
+    font.setPixelSize(11);
+    QApplication::setFont(font);
+}
+
+} // namespace
+
+TApplication::TApplication(int& argc, char** argv) : QApplication(argc, argv) {
+    setApplicationName(QString::fromLatin1(kTitle));
+    setApplicationDisplayName(QString::fromLatin1(kTitle));
+    setStyle(QStyleFactory::create(QStringLiteral("Windows")));
+    setStartDragDistance(5);
+    InstallWindowFont();
+}
+
+TApplication::~TApplication() {
+    // Windows go in the reverse order of their creation, while the application still exists.
+    while (!windows_.empty())
+        windows_.pop_back();
+}
+
+bool TApplication::notify(QObject* receiver, QEvent* event) {
+    try {
+        return QApplication::notify(receiver, event);
+    } catch (const std::exception& error) {
+        HandleException(error);
+    }
+    return false;
+}
+
+void TApplication::HandleException(const std::exception& error) {
+    const auto* own = dynamic_cast<const Exception*>(&error);
+    ShowErrorMessage(own ? own->Message() : QString::fromUtf8(error.what()));
+}
+
+QString TApplication::ErrorBoxText(const QString& message) {
+    if (!message.isEmpty() && message.back() > QLatin1Char('.'))
+        return message + QLatin1Char('.');
+    return message;
+}
+
+void TApplication::ShowErrorMessage(const QString& message) {
+    QMessageBox box(QMessageBox::Critical, QString::fromLatin1(kTitle), ErrorBoxText(message),
+                    QMessageBox::Ok);
+    box.exec();
+}
+
+} // namespace trevalo

@@ -1,0 +1,86 @@
+#include "platform/ColorValue.h"
+#include "platform/Exception.h"
+#include "platform/MulDiv.h"
+#include "platform/TApplication.h"
+
+#include <QApplication>
+#include <QFontInfo>
+#include <QMessageBox>
+#include <QStyle>
+#include <QTimer>
+#include <gtest/gtest.h>
+
+namespace trevalo {
+namespace {
+
+TEST(MulDiv, RoundsToNearestWithHalvesAwayFromZero) {
+    struct Case {
+        int a, b, c, expected;
+    };
+    for (const Case& row : {Case{8, 6, 4, 12}, Case{10, 5, 4, 13}, Case{14, 13, 8, 23},
+                            Case{1, 1, 2, 1}, Case{-1, 1, 2, -1}, Case{7, 1, -2, -4},
+                            Case{50, 6, 4, 75}, Case{5, 5, 0, -1}})
+        EXPECT_EQ(MulDiv(row.a, row.b, row.c), row.expected) << row.a << '*' << row.b << '/' << row.c;
+}
+
+TEST(ColorValue, ExplicitColoursAreBgrAndSystemColoursFollowThePalette) {
+    EXPECT_EQ(ResolveColor(8409372), QColor(28, 81, 128));
+    EXPECT_EQ(ResolveColor(ColorFromRgb(0xC0, 0xDC, 0xC0)), QColor(0xC0, 0xDC, 0xC0));
+    QPalette palette;
+    palette.setColor(QPalette::Active, QPalette::Button, QColor(1, 2, 3));
+    palette.setColor(QPalette::Active, QPalette::Highlight, QColor(4, 5, 6));
+    EXPECT_EQ(ResolveColor(SystemColor::BtnFace, palette), QColor(1, 2, 3));
+    EXPECT_EQ(ResolveColor(SystemColor::Highlight, palette), QColor(4, 5, 6));
+    palette.setColor(QPalette::Active, QPalette::Button, QColor(7, 8, 9));
+    EXPECT_EQ(ResolveColor(SystemColor::BtnFace, palette), QColor(7, 8, 9));
+}
+
+TEST(TApplication, SetsTheClassicLookAndTheWindowFont) {
+    EXPECT_EQ(QApplication::style()->name().toLower(), QStringLiteral("windows"));
+    EXPECT_EQ(QApplication::startDragDistance(), 5);
+    const QFont font = QApplication::font();
+    EXPECT_EQ(QFontInfo(font).family(), QStringLiteral("Liberation Sans"));
+    EXPECT_EQ(font.pixelSize(), 11);
+    EXPECT_EQ(QFontMetrics(font).horizontalAdvance(QLatin1Char('0')), 6);
+}
+
+TEST(TApplication, ErrorBoxAddsAFullStopOnlyAfterCharactersSortingAfterIt) {
+    EXPECT_EQ(TApplication::ErrorBoxText(QStringLiteral("Record not found")),
+              QStringLiteral("Record not found."));
+    EXPECT_EQ(TApplication::ErrorBoxText(QStringLiteral("Done.")), QStringLiteral("Done."));
+    EXPECT_EQ(TApplication::ErrorBoxText(QStringLiteral("Really?")), QStringLiteral("Really?."));
+    EXPECT_EQ(TApplication::ErrorBoxText(QStringLiteral("Value '-'")), QStringLiteral("Value '-'"));
+    EXPECT_EQ(TApplication::ErrorBoxText(QString()), QString());
+}
+
+// A failure thrown from an event handler ends in the error box, and the program goes on.
+class Thrower : public QObject {
+public:
+    bool event(QEvent* event) override {
+        if (event->type() == QEvent::User)
+            throw Exception(QStringLiteral("Broken handler"));
+        return QObject::event(event);
+    }
+};
+
+TEST(TApplication, DefaultHandlerShowsTheMessageAndKeepsRunning) {
+    QString shown, title;
+    QMessageBox::Icon icon = QMessageBox::NoIcon;
+    QTimer::singleShot(0, [&] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        ASSERT_NE(box, nullptr);
+        shown = box->text();
+        title = box->windowTitle();
+        icon = box->icon();
+        box->accept();
+    });
+    Thrower thrower;
+    QEvent event(QEvent::User);
+    QApplication::sendEvent(&thrower, &event);
+    EXPECT_EQ(shown, QStringLiteral("Broken handler."));
+    EXPECT_EQ(title, QStringLiteral("Trevalo"));
+    EXPECT_EQ(icon, QMessageBox::Critical);
+}
+
+} // namespace
+} // namespace trevalo

@@ -1,0 +1,72 @@
+#include "TrackerFixture.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QTest>
+#include <QTimer>
+
+namespace trevalo {
+
+void TrackerFixture::SetUp() {
+    main_.reset(new TfrmTrevaloMain(frmTrevaloMain));
+    help_.reset(new TfrmHelp(frmHelp));
+    main_->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(main_.get()));
+}
+
+void TrackerFixture::TearDown() {
+    help_.reset();
+    main_.reset();
+    frmHelp = nullptr;
+    frmTrevaloMain = nullptr;
+}
+
+void TrackerFixture::ClickMenu(TForm& window, const char* name) {
+    auto* item = window.findChild<TMenuItem*>(QLatin1String(name));
+    ASSERT_NE(item, nullptr) << name;
+    QMenuBar* bar = window.menuBar();
+    const QRect place = bar->actionGeometry(item);
+    ASSERT_TRUE(place.isValid()) << name << " is not on the menu bar";
+    QTest::mouseClick(bar, Qt::LeftButton, {}, place.center());
+}
+
+void TrackerFixture::AnswerNextBox(Qt::Key key) {
+    QTimer::singleShot(0, [this, key] {
+        QWidget* box = QApplication::activeModalWidget();
+        ASSERT_NE(box, nullptr) << "no box to answer";
+        if (auto* message = box->findChild<QLabel*>(QStringLiteral("Message")))
+            boxTexts_.append(message->text());
+        QTest::keyClick(box, key);
+    });
+}
+
+void TrackerFixture::AddCombatant(const QString& name, QVariant init, QVariant passes) {
+    TWorkingView& view = Combatants();
+    view.Insert();
+    view.FieldByName(QStringLiteral("Name")).SetValue(name);
+    view.FieldByName(QStringLiteral("Init")).SetValue(init);
+    view.FieldByName(QStringLiteral("Passes")).SetValue(passes);
+    view.Post();
+}
+
+void TrackerFixture::AddEffect(const QString& name, QVariant endOnTurn) {
+    TWorkingView& view = Effects();
+    view.Insert();
+    view.FieldByName(QStringLiteral("EffectName")).SetValue(name);
+    view.FieldByName(QStringLiteral("EndOnTurn")).SetValue(endOnTurn);
+    view.Post();
+}
+
+QStringList TrackerFixture::Names(TWorkingView& view, const char* field) {
+    QStringList names;
+    const QByteArray current = view.GetBookmark();
+    view.DisableControls();
+    for (view.First(); !view.Eof(); view.Next())
+        names.append(view.FieldByName(QLatin1String(field)).AsString());
+    if (!current.isEmpty() && view.BookmarkValid(current))
+        view.GotoBookmark(current);
+    view.EnableControls();
+    return names;
+}
+
+} // namespace trevalo

@@ -1,0 +1,46 @@
+/// \file
+/// The tracker's two windows as start-up makes them, for tests that drive them as a user.
+#pragma once
+
+#include "components/controls/TMainMenu.h"
+#include "components/data/TWorkingView.h"
+#include "tracker/frmTrevaloProg.h"
+#include "tracker/frmTrevaloProgHelp.h"
+
+#include <QMenuBar>
+#include <gtest/gtest.h>
+#include <memory>
+
+namespace trevalo {
+
+class TrackerFixture : public ::testing::Test {
+protected:
+    void SetUp() override;
+    void TearDown() override;
+
+    /// Clicks the menu command \p name of \p window with the mouse.
+    static void ClickMenu(TForm& window, const char* name);
+
+    /// Answers the next modal box by pressing \p key on it; records the box's text.
+    void AnswerNextBox(Qt::Key key);
+
+    template <class T> T& Component(const char* name) const {
+        auto* component = main_->findChild<T*>(QLatin1String(name));
+        EXPECT_NE(component, nullptr) << name;
+        return *component;
+    }
+    TWorkingView& Combatants() const { return Component<TWorkingView>("wvInit"); }
+    TWorkingView& Effects() const { return Component<TWorkingView>("wvEffects"); }
+
+    /// Adds a combatant through the working view, as the grid does.
+    void AddCombatant(const QString& name, QVariant init, QVariant passes = 1);
+    void AddEffect(const QString& name, QVariant endOnTurn);
+    /// The names that \p view shows, in its own order.
+    static QStringList Names(TWorkingView& view, const char* field);
+
+    std::unique_ptr<TfrmTrevaloMain> main_;
+    std::unique_ptr<TfrmHelp> help_;
+    QStringList boxTexts_;
+};
+
+} // namespace trevalo

@@ -1,0 +1,20 @@
+/// \file
+/// The help window: a fixed text, shown beside the main window and hidden again on "Close".
+#pragma once
+
+#include "components/forms/TForm.h"
+
+namespace trevalo {
+
+class TfrmHelp : public TForm {
+    Q_OBJECT
+public:
+    /// Stores itself in \p reference before its layout is loaded; created hidden.
+    explicit TfrmHelp(TfrmHelp*& reference);
+
+    void Close1Click(QObject* Sender);
+};
+
+extern TfrmHelp* frmHelp;
+
+} // namespace trevalo
