@@ -30,7 +30,9 @@ constexpr bool IsSystemColor(ColorValue value) {
     return (static_cast<std::uint32_t>(value) & 0xFF000000u) == 0xFF000000u;
 }
 
-constexpr ColorValue ColorFromRgb(int r, int g, int b) { return r | (g << 8) | (b << 16); }
+constexpr ColorValue ColorFromRgb(int r, int g, int b) {
+    return r | (g << 8) | (b << 16);
+}
 
 /// The colour \p value stands for now, system colours taken from \p palette's active group.
 QColor ResolveColor(ColorValue value, const QPalette& palette);

@@ -9,7 +9,9 @@ namespace trevalo {
 
 class Exception : public std::exception {
 public:
-    explicit Exception(QString message) : message_(std::move(message)), utf8_(message_.toUtf8()) {}
+    explicit Exception(QString message)
+        : message_(std::move(message))
+        , utf8_(message_.toUtf8()) {}
 
     const QString& Message() const noexcept { return message_; }
     const char* what() const noexcept override { return utf8_.constData(); }

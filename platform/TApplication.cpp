@@ -22,7 +22,8 @@ void InstallWindowFont() {
 
 } // namespace
 
-TApplication::TApplication(int& argc, char** argv) : QApplication(argc, argv) {
+TApplication::TApplication(int& argc, char** argv)
+    : QApplication(argc, argv) {
     setApplicationName(QString::fromLatin1(kTitle));
     setApplicationDisplayName(QString::fromLatin1(kTitle));
     setStyle(QStyleFactory::create(QStringLiteral("Windows")));

@@ -23,9 +23,8 @@ TfrmTrevaloMain::TfrmTrevaloMain(TfrmTrevaloMain*& reference) {
     reference = this;
     RegisterComponents();
     const auto bind = [this](const char* name, void (TfrmTrevaloMain::*handler)(QObject*)) {
-        DeclareHandler(QLatin1String(name), [this, handler](QObject* sender) {
-            (this->*handler)(sender);
-        });
+        DeclareHandler(QLatin1String(name),
+                       [this, handler](QObject* sender) { (this->*handler)(sender); });
     };
     bind("FormCreate", &TfrmTrevaloMain::FormCreate);
     bind("tvInitDoneButtonPropertiesButtonClick",
@@ -140,8 +139,7 @@ void TfrmTrevaloMain::OfferExpiredEffects() {
         asked.insert(wvEffects->GetBookmark());
         const QVariant endOnTurn = wvEffects->FieldByName(QStringLiteral("EndOnTurn")).Value();
         if (endOnTurn.isNull() || endOnTurn.toInt() <= CurrentTurn) {
-            const QString name =
-                wvEffects->FieldByName(QStringLiteral("EffectName")).AsString();
+            const QString name = wvEffects->FieldByName(QStringLiteral("EffectName")).AsString();
             if (ShowConfirmBox(QStringLiteral("Delete This Effect? - ") + name) == mrOk) {
                 wvEffects->Delete();
                 continue;
@@ -151,7 +149,9 @@ void TfrmTrevaloMain::OfferExpiredEffects() {
     }
 }
 
-void TfrmTrevaloMain::ckbxShowAllClick(QObject*) { wvInit->SetFiltered(!ckbxShowAll->isChecked()); }
+void TfrmTrevaloMain::ckbxShowAllClick(QObject*) {
+    wvInit->SetFiltered(!ckbxShowAll->isChecked());
+}
 
 void TfrmTrevaloMain::chkbxPassesClick(QObject*) {
     const bool passes = chkbxPasses->isChecked();
@@ -168,6 +168,8 @@ void TfrmTrevaloMain::Help1Click(QObject*) {
     frmHelp->activateWindow();
 }
 
-void TfrmTrevaloMain::Close1Click(QObject*) { close(); }
+void TfrmTrevaloMain::Close1Click(QObject*) {
+    close();
+}
 
 } // namespace trevalo

@@ -13,6 +13,8 @@ TfrmHelp::TfrmHelp(TfrmHelp*& reference) {
     LoadLayout(QStringLiteral(":/tracker/frmTrevaloProgHelp.json"));
 }
 
-void TfrmHelp::Close1Click(QObject*) { close(); }
+void TfrmHelp::Close1Click(QObject*) {
+    close();
+}
 
 } // namespace trevalo

@@ -11,7 +11,7 @@ namespace trevalo {
 
 namespace {
 
-/// Centres a box of \p size on the monitor of the active window, the primary screen without one.
+// On the active window's monitor, so that the question appears where the user is working.
 QPoint CentredPosition(const QSize& size) {
     const QWidget* active = QApplication::activeWindow();
     const QRect area = (active ? active->screen() : QGuiApplication::primaryScreen())->geometry();

@@ -9,7 +9,6 @@ namespace trevalo {
 /// The answer of a modal box: which button closed it.
 using TModalResult = int;
 
-inline constexpr TModalResult mrNone = 0;
 inline constexpr TModalResult mrOk = 1;
 inline constexpr TModalResult mrCancel = 2;
 

@@ -27,7 +27,7 @@ struct ButtonKind {
 
 constexpr std::array<ButtonKind, 2> kButtons{{{"OK", mrOk}, {"Cancel", mrCancel}}};
 
-/// Spacing of the box, in pixels, scaled by the message font's average letter.
+// Spacing in pixels, scaled by the message font's average letter.
 struct Metrics {
     int horzMargin;
     int vertMargin;

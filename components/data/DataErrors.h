@@ -14,7 +14,9 @@ public:
 /// A status the record engine reported, with the engine's text for it.
 class EEngineError : public EDatabaseError {
 public:
-    EEngineError(QString message, quint16 status) : EDatabaseError(std::move(message)), status_(status) {}
+    EEngineError(QString message, quint16 status)
+        : EDatabaseError(std::move(message))
+        , status_(status) {}
     quint16 Status() const noexcept { return status_; }
 
 private:

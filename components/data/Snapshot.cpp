@@ -11,7 +11,8 @@ namespace {
 
 class Reader {
 public:
-    explicit Reader(const QByteArray& data) : data_(data) {}
+    explicit Reader(const QByteArray& data)
+        : data_(data) {}
 
     template <class T> T Take() {
         Need(sizeof(T));

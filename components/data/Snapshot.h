@@ -10,8 +10,8 @@ namespace trevalo {
 
 struct SnapshotField {
     QString Name;
-    quint16 Type = 0;  ///< 1 string, 3 integer, 5 boolean
-    quint32 Size = 0;  ///< data size in bytes
+    quint16 Type = 0; ///< 1 string, 3 integer, 5 boolean
+    quint32 Size = 0; ///< data size in bytes
 };
 
 struct Snapshot {

@@ -13,7 +13,8 @@ namespace trevalo {
 class TDataSet : public QObject, public TComponent {
     Q_OBJECT
 public:
-    explicit TDataSet(QObject* parent = nullptr) : QObject(parent) {}
+    explicit TDataSet(QObject* parent = nullptr)
+        : QObject(parent) {}
 
     /// The fields in their order: the dataset's own children.
     QList<TField*> Fields() const;

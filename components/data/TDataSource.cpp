@@ -4,7 +4,9 @@
 
 namespace trevalo {
 
-TDataSource::~TDataSource() { SetDataSet(nullptr); }
+TDataSource::~TDataSource() {
+    SetDataSet(nullptr);
+}
 
 void TDataSource::SetDataSet(TWorkingView* dataSet) {
     if (dataSet_ == dataSet)

@@ -16,7 +16,8 @@ class TDataSource : public QObject, public TComponent, public TDataLink {
     Q_OBJECT
     Q_PROPERTY(trevalo::TWorkingView* DataSet READ DataSet WRITE SetDataSet)
 public:
-    explicit TDataSource(QObject* parent = nullptr) : QObject(parent) {}
+    explicit TDataSource(QObject* parent = nullptr)
+        : QObject(parent) {}
     ~TDataSource() override;
 
     TWorkingView* DataSet() const { return dataSet_; }

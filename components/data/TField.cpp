@@ -5,25 +5,36 @@
 namespace trevalo {
 
 TField::TField(QObject* parent, engine::FieldType dataType)
-    : QObject(parent), dataType_(dataType) {}
+    : QObject(parent)
+    , dataType_(dataType) {}
 
-TStringField::TStringField(QObject* parent) : TField(parent, engine::FieldType::String) {
+TStringField::TStringField(QObject* parent)
+    : TField(parent, engine::FieldType::String) {
     SetSize(20);
 }
 
-TDataSet* TField::DataSet() const { return qobject_cast<TDataSet*>(parent()); }
+TDataSet* TField::DataSet() const {
+    return qobject_cast<TDataSet*>(parent());
+}
 
 int TField::DisplayWidth() const {
     switch (dataType_) {
-    case engine::FieldType::String: return size_;
-    case engine::FieldType::Boolean: return 5;
-    default: return 10;
+    case engine::FieldType::String:
+        return size_;
+    case engine::FieldType::Boolean:
+        return 5;
+    default:
+        return 10;
     }
 }
 
-QVariant TField::Value() const { return DataSet()->GetFieldValue(*this); }
+QVariant TField::Value() const {
+    return DataSet()->GetFieldValue(*this);
+}
 
-void TField::SetValue(const QVariant& value) { DataSet()->SetFieldValue(*this, value); }
+void TField::SetValue(const QVariant& value) {
+    DataSet()->SetFieldValue(*this, value);
+}
 
 QString TField::AsString() const {
     const QVariant value = Value();
@@ -36,10 +47,14 @@ QString TField::AsString() const {
 
 QString TField::TypeName(engine::FieldType type) {
     switch (type) {
-    case engine::FieldType::String: return QStringLiteral("String");
-    case engine::FieldType::Integer: return QStringLiteral("Integer");
-    case engine::FieldType::Boolean: return QStringLiteral("Boolean");
-    case engine::FieldType::Float: return QStringLiteral("Float");
+    case engine::FieldType::String:
+        return QStringLiteral("String");
+    case engine::FieldType::Integer:
+        return QStringLiteral("Integer");
+    case engine::FieldType::Boolean:
+        return QStringLiteral("Boolean");
+    case engine::FieldType::Float:
+        return QStringLiteral("Float");
     }
     return QStringLiteral("Unknown");
 }

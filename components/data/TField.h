@@ -80,7 +80,8 @@ private:
 class TIntegerField : public TField {
     Q_OBJECT
 public:
-    explicit TIntegerField(QObject* parent = nullptr) : TField(parent, engine::FieldType::Integer) {}
+    explicit TIntegerField(QObject* parent = nullptr)
+        : TField(parent, engine::FieldType::Integer) {}
 };
 
 class TStringField : public TField {
@@ -92,7 +93,8 @@ public:
 class TBooleanField : public TField {
     Q_OBJECT
 public:
-    explicit TBooleanField(QObject* parent = nullptr) : TField(parent, engine::FieldType::Boolean) {}
+    explicit TBooleanField(QObject* parent = nullptr)
+        : TField(parent, engine::FieldType::Boolean) {}
 };
 
 } // namespace trevalo

@@ -5,7 +5,8 @@
 
 namespace trevalo {
 
-TMemTable::TMemTable(QObject* parent) : TDataSet(parent) {
+TMemTable::TMemTable(QObject* parent)
+    : TDataSet(parent) {
     auto* recId = new TIntegerField(this);
     recId->SetFieldName(QStringLiteral("RecId"));
     recId->SetFieldKind(TFieldKind::fkCalculated);
@@ -19,7 +20,9 @@ void TMemTable::Open() {
     open_ = true;
 }
 
-QVariant TMemTable::GetFieldValue(const TField&) const { return {}; }
+QVariant TMemTable::GetFieldValue(const TField&) const {
+    return {};
+}
 
 void TMemTable::SetFieldValue(TField&, const QVariant&) {
     DatabaseError(QStringLiteral("Dataset not in edit or insert mode"));

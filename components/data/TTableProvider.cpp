@@ -53,8 +53,8 @@ void TTableProvider::WriteColumns(engine::IPacketWriter& writer,
                                   const QList<TField*>& fields) const {
     QList<ExprField> exprFields;
     for (const TField* field : fields)
-        exprFields.append({field->FieldName(), field->DataType(),
-                           static_cast<quint32>(field->Size())});
+        exprFields.append(
+            {field->FieldName(), field->DataType(), static_cast<quint32>(field->Size())});
 
     for (qsizetype i = 0; i < fields.size(); ++i) {
         const TField& field = *fields[i];
@@ -81,10 +81,9 @@ void TTableProvider::WriteColumns(engine::IPacketWriter& writer,
         return;
     for (qsizetype i = 0; i < fields.size(); ++i) {
         if (!fields[i]->DefaultExpression().isEmpty())
-            AddAttribute(writer, engine::kPacketAttribute, "DEFAULT_VALUE",
-                         engine::AttrType::Expression,
-                         CompileDefault(fields[i]->DefaultExpression(), static_cast<int>(i),
-                                        exprFields));
+            AddAttribute(
+                writer, engine::kPacketAttribute, "DEFAULT_VALUE", engine::AttrType::Expression,
+                CompileDefault(fields[i]->DefaultExpression(), static_cast<int>(i), exprFields));
     }
 }
 

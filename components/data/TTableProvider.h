@@ -14,7 +14,8 @@ class TTableProvider : public QObject, public TComponent {
     Q_PROPERTY(trevalo::TDataSet* DataSet READ DataSet WRITE SetDataSet)
     Q_PROPERTY(bool Constraints READ Constraints WRITE SetConstraints)
 public:
-    explicit TTableProvider(QObject* parent = nullptr) : QObject(parent) {}
+    explicit TTableProvider(QObject* parent = nullptr)
+        : QObject(parent) {}
 
     TDataSet* DataSet() const { return dataSet_; }
     void SetDataSet(TDataSet* dataSet) { dataSet_ = dataSet; }

@@ -24,7 +24,9 @@ const std::uint8_t* Bytes(const QByteArray& data) {
 
 } // namespace
 
-TWorkingView::~TWorkingView() { Close(); }
+TWorkingView::~TWorkingView() {
+    Close();
+}
 
 void TWorkingView::SetActive(bool active) {
     if (Loading()) {
@@ -72,10 +74,10 @@ void TWorkingView::Open() {
 }
 
 QByteArray TWorkingView::FetchPacket() {
-    auto* provider = providerName_.isEmpty()
-                         ? nullptr
-                         : qobject_cast<TTableProvider*>(
-                               RootOf(this)->findChild<QObject*>(providerName_));
+    auto* provider =
+        providerName_.isEmpty()
+            ? nullptr
+            : qobject_cast<TTableProvider*>(RootOf(this)->findChild<QObject*>(providerName_));
     if (!provider)
         DatabaseError(QStringLiteral("Missing data provider or data packet"));
     if (provider->DataSet() == this)
@@ -237,7 +239,9 @@ void TWorkingView::MoveCursorTo(const QByteArray& bookmark) {
     Check(bookmark.isEmpty() ? cursor_->MoveToBof() : cursor_->MoveToBookmark(Bytes(bookmark)));
 }
 
-QByteArray TWorkingView::GetBookmark() const { return hasCurrent_ ? bookmark_ : QByteArray(); }
+QByteArray TWorkingView::GetBookmark() const {
+    return hasCurrent_ ? bookmark_ : QByteArray();
+}
 
 void TWorkingView::GotoBookmark(const QByteArray& bookmark) {
     CheckOpen();
@@ -371,21 +375,24 @@ QVariant TWorkingView::GetFieldValue(const TField& field) const {
     if (!buffer)
         return {};
     const ExprField& column = columns_[static_cast<qsizetype>(field.FieldNo() - 1)];
-    std::vector<char> value(
-        std::max<std::size_t>(sizeof(double), std::size_t{column.Size} * 4 + 1), '\0');
+    std::vector<char> value(std::max<std::size_t>(sizeof(double), std::size_t{column.Size} * 4 + 1),
+                            '\0');
     std::uint8_t blank = 0;
     Check(cursor_->GetField(buffer->data(), field.FieldNo(), value.data(), &blank));
     if (blank)
         return {};
     switch (column.Type) {
-    case engine::FieldType::String: return QString::fromUtf8(value.data());
-    case engine::FieldType::Boolean: return value[0] != 0;
+    case engine::FieldType::String:
+        return QString::fromUtf8(value.data());
+    case engine::FieldType::Boolean:
+        return value[0] != 0;
     case engine::FieldType::Float: {
         double number = 0;
         std::memcpy(&number, value.data(), sizeof number);
         return number;
     }
-    case engine::FieldType::Integer: break;
+    case engine::FieldType::Integer:
+        break;
     }
     std::int32_t number = 0;
     std::memcpy(&number, value.data(), sizeof number);
@@ -396,7 +403,8 @@ void TWorkingView::SetFieldValue(TField& field, const QVariant& value) {
     if (!IsEditing())
         DatabaseError(QStringLiteral("Dataset not in edit or insert mode"));
     if (field.ReadOnly())
-        throw EDatabaseError(QStringLiteral("Field '%1' cannot be modified").arg(field.FieldName()));
+        throw EDatabaseError(
+            QStringLiteral("Field '%1' cannot be modified").arg(field.FieldName()));
     const auto invalid = [&](const char* kind) {
         return EDatabaseError(QStringLiteral("'%1' is not a valid %2 value for field '%3'")
                                   .arg(value.toString(), QLatin1String(kind), field.FieldName()));
@@ -418,8 +426,7 @@ void TWorkingView::SetFieldValue(TField& field, const QVariant& value) {
             text.compare(QLatin1String("False"), Qt::CaseInsensitive) != 0)
             throw invalid("boolean");
         const std::uint8_t flag =
-            isText ? text.compare(QLatin1String("True"), Qt::CaseInsensitive) == 0
-                   : value.toBool();
+            isText ? text.compare(QLatin1String("True"), Qt::CaseInsensitive) == 0 : value.toBool();
         status = cursor_->PutField(copy_.data(), field.FieldNo(), &flag);
     } else {
         const QByteArray text = value.toString().toUtf8();
@@ -468,8 +475,8 @@ void TWorkingView::InstallFilter() {
     const QByteArray compiled = CompileFilter(filter_, columns_);
     DropFilter();
     std::uint32_t handle = 0;
-    Check(cursor_->AddFilter(Bytes(compiled), static_cast<std::uint32_t>(compiled.size()),
-                             &handle));
+    Check(
+        cursor_->AddFilter(Bytes(compiled), static_cast<std::uint32_t>(compiled.size()), &handle));
     filterHandle_ = handle;
     installedFilter_ = filter_;
 }
@@ -481,11 +488,15 @@ void TWorkingView::DropFilter() {
     installedFilter_.clear();
 }
 
-void TWorkingView::Check(engine::Status status) const { CheckStatus(*cursor_, status); }
+void TWorkingView::Check(engine::Status status) const {
+    CheckStatus(*cursor_, status);
+}
 
 // ---- notifications -------------------------------------------------------------------------
 
-void TWorkingView::DisableControls() { ++disableCount_; }
+void TWorkingView::DisableControls() {
+    ++disableCount_;
+}
 
 void TWorkingView::EnableControls() {
     if (disableCount_ > 0 && --disableCount_ == 0)

@@ -37,7 +37,8 @@ class TWorkingView : public TDataSet {
     Q_PROPERTY(QString Filter READ Filter WRITE SetFilter)
     Q_PROPERTY(bool Filtered READ Filtered WRITE SetFiltered)
 public:
-    explicit TWorkingView(QObject* parent = nullptr) : TDataSet(parent) {}
+    explicit TWorkingView(QObject* parent = nullptr)
+        : TDataSet(parent) {}
     ~TWorkingView() override;
 
     const QString& ProviderName() const { return providerName_; }
@@ -128,25 +129,25 @@ private:
     TDataSetState state_ = TDataSetState::dsInactive;
     EnginePtr<engine::IRecordBase> base_;
     EnginePtr<engine::IRecordCursor> cursor_;
-    QList<ExprField> columns_;        ///< the packet's columns, for the filter compiler
+    QList<ExprField> columns_; ///< the packet's columns, for the filter compiler
     std::uint32_t bufferSize_ = 0;
     std::uint32_t bookmarkSize_ = 0;
     bool readOnly_ = false;
 
-    Buffer current_;                  ///< the current record's values
-    QByteArray bookmark_;             ///< the current record's bookmark
+    Buffer current_;      ///< the current record's values
+    QByteArray bookmark_; ///< the current record's bookmark
     bool hasCurrent_ = false;
     bool eof_ = false;
     bool bof_ = false;
 
-    Buffer copy_;                     ///< the record being edited or inserted
+    Buffer copy_; ///< the record being edited or inserted
     bool modified_ = false;
-    QByteArray insertBefore_;         ///< the record a new one is stored in front of
+    QByteArray insertBefore_; ///< the record a new one is stored in front of
 
     QString filter_;
     bool filtered_ = false;
     std::optional<std::uint32_t> filterHandle_;
-    QString installedFilter_;         ///< the text that the installed filter was compiled from
+    QString installedFilter_; ///< the text that the installed filter was compiled from
 
     int disableCount_ = 0;
     QList<TDataSource*> sources_;

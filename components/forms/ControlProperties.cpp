@@ -28,8 +28,8 @@ bool SetControlProperty(QObject* object, const QString& name, const QJsonValue& 
                          ? qobject_cast<TDockLayout*>(widget->parentWidget()->layout())
                          : nullptr;
         if (!dock)
-            throw Exception(QStringLiteral("Control %1 has no docking parent")
-                                .arg(widget->objectName()));
+            throw Exception(
+                QStringLiteral("Control %1 has no docking parent").arg(widget->objectName()));
         dock->SetAlign(widget, AlignFromName(value.toString()));
     } else
         return false;

@@ -14,8 +14,8 @@ namespace trevalo {
 namespace {
 
 [[noreturn]] void Fail(const QObject* object, const QString& property, const QString& reason) {
-    throw Exception(QStringLiteral("Error reading %1.%2: %3")
-                        .arg(object->objectName(), property, reason));
+    throw Exception(
+        QStringLiteral("Error reading %1.%2: %3").arg(object->objectName(), property, reason));
 }
 
 QVariant ToVariant(const QMetaProperty& property, const QJsonValue& value) {
@@ -27,7 +27,8 @@ QVariant ToVariant(const QMetaProperty& property, const QJsonValue& value) {
 } // namespace
 
 LayoutLoader::LayoutLoader(QObject& root, HandlerLookup handlers)
-    : root_(root), handlers_(std::move(handlers)) {}
+    : root_(root)
+    , handlers_(std::move(handlers)) {}
 
 void LayoutLoader::Load(const QByteArray& layout) {
     QJsonParseError error{};

@@ -8,9 +8,12 @@ namespace trevalo {
 
 TAlign AlignFromName(const QString& name) {
     static const QHash<QString, TAlign> names{
-        {QStringLiteral("alNone"), TAlign::alNone},     {QStringLiteral("alTop"), TAlign::alTop},
-        {QStringLiteral("alBottom"), TAlign::alBottom}, {QStringLiteral("alLeft"), TAlign::alLeft},
-        {QStringLiteral("alRight"), TAlign::alRight},   {QStringLiteral("alClient"), TAlign::alClient},
+        {QStringLiteral("alNone"), TAlign::alNone},
+        {QStringLiteral("alTop"), TAlign::alTop},
+        {QStringLiteral("alBottom"), TAlign::alBottom},
+        {QStringLiteral("alLeft"), TAlign::alLeft},
+        {QStringLiteral("alRight"), TAlign::alRight},
+        {QStringLiteral("alClient"), TAlign::alClient},
     };
     const auto found = names.constFind(name);
     if (found == names.cend())
@@ -18,7 +21,10 @@ TAlign AlignFromName(const QString& name) {
     return *found;
 }
 
-TDockLayout::TDockLayout(QWidget* parent) : QLayout(parent) { setContentsMargins(0, 0, 0, 0); }
+TDockLayout::TDockLayout(QWidget* parent)
+    : QLayout(parent) {
+    setContentsMargins(0, 0, 0, 0);
+}
 
 TDockLayout::~TDockLayout() {
     while (QLayoutItem* item = takeAt(0))
@@ -37,7 +43,9 @@ void TDockLayout::SetAlign(QWidget* widget, TAlign align) {
     docks_.back().align = align;
 }
 
-void TDockLayout::addItem(QLayoutItem* item) { docks_.append({item, TAlign::alNone}); }
+void TDockLayout::addItem(QLayoutItem* item) {
+    docks_.append({item, TAlign::alNone});
+}
 
 QLayoutItem* TDockLayout::itemAt(int index) const {
     return index >= 0 && index < docks_.size() ? docks_[index].item : nullptr;
@@ -49,7 +57,9 @@ QLayoutItem* TDockLayout::takeAt(int index) {
     return docks_.takeAt(index).item;
 }
 
-int TDockLayout::count() const { return static_cast<int>(docks_.size()); }
+int TDockLayout::count() const {
+    return static_cast<int>(docks_.size());
+}
 
 QSize TDockLayout::sizeHint() const {
     return parentWidget() ? parentWidget()->size() : QSize();
@@ -59,8 +69,8 @@ void TDockLayout::setGeometry(const QRect& rect) {
     QLayout::setGeometry(rect);
     QRect rest = contentsRect();
     // Sides are taken in a fixed order, each side's controls in the order they were added.
-    for (TAlign side : {TAlign::alTop, TAlign::alBottom, TAlign::alLeft, TAlign::alRight,
-                        TAlign::alClient}) {
+    for (TAlign side :
+         {TAlign::alTop, TAlign::alBottom, TAlign::alLeft, TAlign::alRight, TAlign::alClient}) {
         for (const Dock& dock : std::as_const(docks_)) {
             QWidget* widget = dock.item->widget();
             if (dock.align != side || !widget || widget->isHidden())

@@ -11,7 +11,9 @@
 
 namespace trevalo {
 
-TForm::TForm(QWidget* parent) : QMainWindow(parent), clientArea_(new QWidget(this)) {
+TForm::TForm(QWidget* parent)
+    : QMainWindow(parent)
+    , clientArea_(new QWidget(this)) {
     new TDockLayout(clientArea_);
     setCentralWidget(clientArea_);
     DeclareEvent(QStringLiteral("OnCreate"), OnCreate);
@@ -24,14 +26,18 @@ TForm::~TForm() {
         mainForm_ = nullptr;
 }
 
-int TForm::ClientWidth() const { return clientArea_->width(); }
+int TForm::ClientWidth() const {
+    return clientArea_->width();
+}
 
 void TForm::SetClientWidth(int width) {
     clientSize_.setWidth(width);
     FitToClientArea();
 }
 
-int TForm::ClientHeight() const { return clientArea_->height(); }
+int TForm::ClientHeight() const {
+    return clientArea_->height();
+}
 
 void TForm::SetClientHeight(int height) {
     clientSize_.setHeight(height);

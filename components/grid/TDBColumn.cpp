@@ -2,7 +2,8 @@
 
 namespace trevalo {
 
-TDBColumn::TDBColumn(QObject* parent) : QObject(parent) {
+TDBColumn::TDBColumn(QObject* parent)
+    : QObject(parent) {
     DeclareEvent(QStringLiteral("OnButtonClick"), OnButtonClick);
 }
 

@@ -15,7 +15,8 @@ class TDBTableView : public QObject, public TComponent {
     Q_OBJECT
     Q_PROPERTY(trevalo::TDataSource* DataSource READ DataSource WRITE SetDataSource)
 public:
-    explicit TDBTableView(QObject* parent = nullptr) : QObject(parent) {}
+    explicit TDBTableView(QObject* parent = nullptr)
+        : QObject(parent) {}
 
     TDataSource* DataSource() const { return dataSource_; }
     void SetDataSource(TDataSource* source) { dataSource_ = source; }

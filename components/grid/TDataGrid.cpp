@@ -4,7 +4,8 @@
 
 namespace trevalo {
 
-TDataGrid::TDataGrid(QWidget* parent) : QWidget(parent) {
+TDataGrid::TDataGrid(QWidget* parent)
+    : QWidget(parent) {
     setAutoFillBackground(true);
     setFocusPolicy(Qt::StrongFocus);
 }

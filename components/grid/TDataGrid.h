@@ -16,7 +16,8 @@ class TGridLevel : public QObject, public TComponent {
     Q_OBJECT
     Q_PROPERTY(trevalo::TDBTableView* GridView READ GridView WRITE SetGridView)
 public:
-    explicit TGridLevel(QObject* parent = nullptr) : QObject(parent) {}
+    explicit TGridLevel(QObject* parent = nullptr)
+        : QObject(parent) {}
 
     TDBTableView* GridView() const { return gridView_; }
     void SetGridView(TDBTableView* view) { gridView_ = view; }

@@ -5,7 +5,6 @@
 #include "components/controls/ConfirmBox.h"
 
 #include <QDialog>
-#include <Qt>
 #include <functional>
 
 namespace trevalo::test {

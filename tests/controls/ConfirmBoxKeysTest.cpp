@@ -7,7 +7,9 @@
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
+#include <cstdlib>
 #include <gtest/gtest.h>
+#include <utility>
 #include <vector>
 
 namespace trevalo::test {
@@ -191,7 +193,8 @@ TEST_F(ConfirmBoxDeathTest, TerminatingTheApplicationAnswersCancel) {
         EXPECT_EXIT(
             {
                 QTimer::singleShot(0, terminate);
-                std::exit(ShowConfirmBox(kQuestion));
+                // Out at once: main's application object is never torn down in the child.
+                std::_Exit(ShowConfirmBox(kQuestion));
             },
             testing::ExitedWithCode(mrCancel), "");
     }

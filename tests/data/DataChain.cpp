@@ -13,10 +13,10 @@ constexpr const char* kLayout = R"({
   "children": [
     {"class": "TMemTable", "name": "mtInit",
      "properties": {"PersistentData": ")"
-                                      "566572CDCCCCCCCCCCFC3F0400000004000000030003004944003300"
-                                      "0000010005004E616D65000400000003000500496E69740002000000"
-                                      "0500070041637469766500"
-                                      R"("},
+                                "566572CDCCCCCCCCCCFC3F0400000004000000030003004944003300"
+                                "0000010005004E616D65000400000003000500496E69740002000000"
+                                "0500070041637469766500"
+                                R"("},
      "children": [
        {"class": "TIntegerField", "name": "mtInitID",
         "properties": {"FieldName": "ID", "AutoGenerateValue": "arAutoInc"}},

@@ -1,7 +1,6 @@
 // The provider's packet, read back through a record base of the engine as the view reads it.
-#include "tests/data/DataChain.h"
-
 #include "components/data/EngineLibrary.h"
+#include "tests/data/DataChain.h"
 
 #include <cstring>
 
@@ -41,8 +40,7 @@ protected:
     }
 
     // The attribute's type and bytes in hex, or "none".
-    static std::string Attribute(engine::IRecordBase& base, std::int32_t column,
-                                 const char* name) {
+    static std::string Attribute(engine::IRecordBase& base, std::int32_t column, const char* name) {
         std::uint8_t found = 0;
         AttrType type{};
         std::uint8_t value[64] = {};
@@ -61,9 +59,9 @@ protected:
 
 TEST_F(PacketTest, CombatantColumnsComeInStoreOrderWithRecIdFirstAndReadOnly) {
     auto base = Open("prvInit");
-    EXPECT_EQ(Columns(*base), (QStringList{"RecId Integer w0 ro", "ID Integer w0",
-                                           "Name String w50", "Init Integer w0",
-                                           "Active Boolean w0", "Passes Integer w0"}));
+    EXPECT_EQ(Columns(*base),
+              (QStringList{"RecId Integer w0 ro", "ID Integer w0", "Name String w50",
+                           "Init Integer w0", "Active Boolean w0", "Passes Integer w0"}));
     EXPECT_EQ(Attribute(*base, 2, "WIDTH"), "2:32000000");
     EXPECT_EQ(Attribute(*base, 0, "SERVER_CALC"), "1:01");
     for (std::int32_t column = 1; column < 6; ++column) {
@@ -99,8 +97,8 @@ TEST_F(PacketTest, CombatantDefaultsFillActiveAndPassesOnly) {
 
 TEST_F(PacketTest, EffectColumnsCarryTheWidthAndNoDefault) {
     auto base = Open("prvEffects");
-    EXPECT_EQ(Columns(*base),
-              (QStringList{"RecId Integer w0 ro", "EffectName String w200", "EndOnTurn Integer w0"}));
+    EXPECT_EQ(Columns(*base), (QStringList{"RecId Integer w0 ro", "EffectName String w200",
+                                           "EndOnTurn Integer w0"}));
     EXPECT_EQ(Attribute(*base, 1, "WIDTH"), "2:c8000000");
     EXPECT_EQ(Attribute(*base, engine::kPacketAttribute, "DEFAULT_VALUE"), "none");
 }

@@ -30,12 +30,13 @@ template <class T> QByteArray Le(T value) {
     return bytes;
 }
 
-QByteArray Ver(double version) { return "Ver" + Le(version); }
+QByteArray Ver(double version) {
+    return "Ver" + Le(version);
+}
 
 QByteArray Descriptor(quint32 size, quint16 type, const QByteArray& name, int nameLength = -1) {
     return Le(size) + Le(type) +
-           Le(static_cast<quint16>(nameLength < 0 ? name.size() + 1 : nameLength)) + name +
-           '\0';
+           Le(static_cast<quint16>(nameLength < 0 ? name.size() + 1 : nameLength)) + name + '\0';
 }
 
 struct SnapshotCase {
@@ -44,11 +45,15 @@ struct SnapshotCase {
     std::string read;
 };
 
-void PrintTo(const SnapshotCase& row, std::ostream* out) { *out << row.label; }
+void PrintTo(const SnapshotCase& row, std::ostream* out) {
+    *out << row.label;
+}
 
 class SnapshotReadTest : public ::testing::TestWithParam<SnapshotCase> {};
 
-TEST_P(SnapshotReadTest, ReadsAsExpected) { EXPECT_EQ(Describe(GetParam().data), GetParam().read); }
+TEST_P(SnapshotReadTest, ReadsAsExpected) {
+    EXPECT_EQ(Describe(GetParam().data), GetParam().read);
+}
 
 const QByteArray kName254(254, 'x');
 
@@ -72,8 +77,8 @@ INSTANTIATE_TEST_SUITE_P(
                      "The data is incorrect"},
         SnapshotCase{"fewer descriptors than counted",
                      Ver(1) + Le(quint32{2}) + Descriptor(4, 3, "ID"), "The data is incorrect"},
-        SnapshotCase{"a name running past the end",
-                     Le(quint32{1}) + Descriptor(4, 3, "ID", 9), "The data is incorrect"},
+        SnapshotCase{"a name running past the end", Le(quint32{1}) + Descriptor(4, 3, "ID", 9),
+                     "The data is incorrect"},
         SnapshotCase{"an empty stream", QByteArray(), "The data is incorrect"}));
 
 using InitSnapshotTest = DataChainTest;

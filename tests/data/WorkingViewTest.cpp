@@ -86,8 +86,7 @@ TEST_F(WorkingViewTest, FieldsAreFoundWithoutRegardToCase) {
 TEST_F(WorkingViewTest, RefusedWritesNameTheirCauseAndChangeNothing) {
     TWorkingView& view = Init();
     Fill(view, {"A"});
-    EXPECT_EQ(ErrorOf([&] { Set(view, "Init", 3); }),
-              "wvInit: Dataset not in edit or insert mode");
+    EXPECT_EQ(ErrorOf([&] { Set(view, "Init", 3); }), "wvInit: Dataset not in edit or insert mode");
     view.Edit();
     EXPECT_EQ(ErrorOf([&] { Set(view, "RecId", 3); }), "Field 'RecId' cannot be modified");
     EXPECT_FALSE(view.Modified());
@@ -130,10 +129,9 @@ TEST_F(WorkingViewTest, DeleteMakesTheFollowingRecordCurrentElseThePreviousElseN
         QStringList left;
         const char* current;
     };
-    for (const Case& row : {Case{{"A", "B", "C"}, 0, {"B", "C"}, "B"},
-                            Case{{"A", "B", "C"}, 1, {"A", "C"}, "C"},
-                            Case{{"A", "B", "C"}, 2, {"A", "B"}, "B"},
-                            Case{{"A"}, 0, {}, "<none>"}}) {
+    for (const Case& row :
+         {Case{{"A", "B", "C"}, 0, {"B", "C"}, "B"}, Case{{"A", "B", "C"}, 1, {"A", "C"}, "C"},
+          Case{{"A", "B", "C"}, 2, {"A", "B"}, "B"}, Case{{"A"}, 0, {}, "<none>"}}) {
         SCOPED_TRACE(row.records.join(u',').toStdString() + " at " + std::to_string(row.steps));
         TWorkingView& view = Init();
         Fill(view, row.records);
@@ -221,6 +219,50 @@ TEST_F(WorkingViewTest, NotificationsOffAreCountedAndTheGridIsToldOnceAtZero) {
     view.First();
     EXPECT_EQ(link.DataSets, 2);
     Component<TDataSource>("dsInit").RemoveLink(&link);
+}
+
+// Every value is checked as it is written into the copy, so a refused one never reaches Post.
+TEST_F(WorkingViewTest, ARefusedValueLeavesTheCopyAsTypedForPostOrCancel) {
+    const QString tooLong(51, u'x');
+    for (const bool insert : {true, false}) {
+        for (const bool post : {true, false}) {
+            SCOPED_TRACE(std::string(insert ? "insert" : "edit") + (post ? ", post" : ", cancel"));
+            TWorkingView& view = Init();
+            while (!view.IsEmpty())
+                view.Delete();
+            Fill(view, {"A"});
+            insert ? view.Insert() : view.Edit();
+            Set(view, "Name", QStringLiteral("Ann"));
+            Set(view, "Init", 5);
+            EXPECT_EQ(ErrorOf<EEngineError>([&] { Set(view, "Name", tooLong); }),
+                      "Value too long for field");
+            EXPECT_EQ(ErrorOf([&] { Set(view, "Init", QStringLiteral("five")); }),
+                      "'five' is not a valid integer value for field 'Init'");
+            EXPECT_EQ(view.State(), insert ? TDataSetState::dsInsert : TDataSetState::dsEdit);
+            EXPECT_EQ(Get(view, "Name"), QStringLiteral("Ann"));
+            EXPECT_EQ(Get(view, "Init"), 5);
+            post ? view.Post() : view.Cancel();
+            const QStringList expected = !post    ? QStringList{"A"}
+                                         : insert ? QStringList{"Ann", "A"}
+                                                  : QStringList{"Ann"};
+            EXPECT_EQ(Names(view), expected);
+        }
+    }
+}
+
+TEST_F(WorkingViewTest, AStringOfTheFullWidthReadsBackWhole) {
+    TWorkingView& view = Init();
+    QString wide;
+    for (int i = 0; i < 50; ++i)
+        wide += QString::fromUcs4(U"\U0001F642", 1);
+    const QString plain(50, u'z');
+    for (const QString& name : {wide, plain}) {
+        view.Insert();
+        Set(view, "Name", name);
+        view.Post();
+        view.First();
+        EXPECT_EQ(Get(view, "Name"), name);
+    }
 }
 
 } // namespace

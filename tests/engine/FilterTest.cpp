@@ -105,8 +105,7 @@ TEST(FilterEvaluation, ThreeValuedOverOneRecord) {
         IRecordCursor& cursor = view.Cursor();
         ASSERT_EQ(cursor.PutField(record.data(), kActive, c.row.active ? &active : nullptr), kOk);
         ASSERT_EQ(cursor.PutField(record.data(), kPasses, c.row.passes ? &passes : nullptr), kOk);
-        ASSERT_EQ(cursor.PutField(record.data(), kName, c.row.name),
-                  kOk);
+        ASSERT_EQ(cursor.PutField(record.data(), kName, c.row.name), kOk);
         ASSERT_EQ(cursor.InsertRecord(record.data()), kOk);
         std::uint32_t handle = 0;
         ASSERT_EQ(

@@ -1,5 +1,6 @@
-#include "components/forms/ComponentRegistry.h"
 #include "components/forms/LayoutLoader.h"
+
+#include "components/forms/ComponentRegistry.h"
 #include "components/forms/TForm.h"
 #include "platform/Exception.h"
 
@@ -14,7 +15,8 @@ class TProbe : public QObject, public TComponent {
     Q_PROPERTY(int Value READ Value WRITE SetValue)
     Q_PROPERTY(trevalo::TProbe* Partner READ Partner WRITE SetPartner)
 public:
-    explicit TProbe(QObject* parent = nullptr) : QObject(parent) {
+    explicit TProbe(QObject* parent = nullptr)
+        : QObject(parent) {
         DeclareEvent(QStringLiteral("OnPoke"), OnPoke);
     }
     int Value() const { return value_; }
@@ -47,9 +49,8 @@ protected:
     void SetUp() override {
         ComponentRegistry::Instance().Register<TProbe>(QStringLiteral("TProbe"));
         TProbe::Log().clear();
-        handlers_.insert(QStringLiteral("Poked"), [this](QObject* sender) {
-            poked_.append(sender->objectName());
-        });
+        handlers_.insert(QStringLiteral("Poked"),
+                         [this](QObject* sender) { poked_.append(sender->objectName()); });
     }
 
     void Load(const char* json) {

@@ -17,10 +17,11 @@ TEST(MulDiv, RoundsToNearestWithHalvesAwayFromZero) {
     struct Case {
         int a, b, c, expected;
     };
-    for (const Case& row : {Case{8, 6, 4, 12}, Case{10, 5, 4, 13}, Case{14, 13, 8, 23},
-                            Case{1, 1, 2, 1}, Case{-1, 1, 2, -1}, Case{7, 1, -2, -4},
-                            Case{50, 6, 4, 75}, Case{5, 5, 0, -1}})
-        EXPECT_EQ(MulDiv(row.a, row.b, row.c), row.expected) << row.a << '*' << row.b << '/' << row.c;
+    for (const Case& row :
+         {Case{8, 6, 4, 12}, Case{10, 5, 4, 13}, Case{14, 13, 8, 23}, Case{1, 1, 2, 1},
+          Case{-1, 1, 2, -1}, Case{7, 1, -2, -4}, Case{50, 6, 4, 75}, Case{5, 5, 0, -1}})
+        EXPECT_EQ(MulDiv(row.a, row.b, row.c), row.expected)
+            << row.a << '*' << row.b << '/' << row.c;
 }
 
 TEST(ColorValue, ExplicitColoursAreBgrAndSystemColoursFollowThePalette) {

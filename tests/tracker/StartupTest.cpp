@@ -1,5 +1,4 @@
 #include "TrackerFixture.h"
-
 #include "components/controls/TStyledLabel.h"
 #include "components/controls/TStyledMemo.h"
 

@@ -1,0 +1,38 @@
+#!/usr/bin/env bash
+# Starts the real program from a folder without the record engine beside it, on a virtual
+# screen, and checks what the user would see: the error box alone, and exit code 1 once it is
+# answered.
+set -euo pipefail
+program="$1"
+
+if [ -z "${TREVALO_ON_XVFB:-}" ]; then
+    unset QT_QPA_PLATFORM
+    TREVALO_ON_XVFB=1 exec xvfb-run -a -s "-screen 0 1280x1024x24" "$0" "$@"
+fi
+
+folder=$(mktemp -d)
+trap 'rm -rf "$folder"' EXIT
+cp "$program" "$folder/"
+
+run() {
+    "$folder/$(basename "$program")" &
+    local pid=$!
+    local box=""
+    for _ in $(seq 100); do
+        box=$(xdotool search --onlyvisible --name '^Trevalo$' 2>/dev/null | head -1) || true
+        [ -n "$box" ] && break
+        sleep 0.1
+    done
+    [ -n "$box" ] || { echo "FAIL: no error box appeared"; kill $pid; exit 1; }
+    if xdotool search --onlyvisible --name '^Main$' >/dev/null 2>&1; then
+        echo "FAIL: the main window was shown"; kill $pid; exit 1
+    fi
+    xdotool windowfocus --sync "$box"
+    xdotool key --clearmodifiers Return
+    local status=0
+    wait $pid || status=$?
+    [ "$status" -eq 1 ] || { echo "FAIL: exit code $status, expected 1"; exit 1; }
+    echo "1 passed, 0 failed"
+}
+
+run
