@@ -25,7 +25,6 @@ void InstallWindowFont() {
 TApplication::TApplication(int& argc, char** argv)
     : QApplication(argc, argv) {
     setApplicationName(QString::fromLatin1(kTitle));
-    setApplicationDisplayName(QString::fromLatin1(kTitle));
     setStyle(QStyleFactory::create(QStringLiteral("Windows")));
     setStartDragDistance(5);
     InstallWindowFont();

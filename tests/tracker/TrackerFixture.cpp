@@ -15,6 +15,7 @@ void TrackerFixture::SetUp() {
 }
 
 void TrackerFixture::TearDown() {
+    answering_.stop();
     help_.reset();
     main_.reset();
     frmHelp = nullptr;
@@ -30,14 +31,33 @@ void TrackerFixture::ClickMenu(TForm& window, const char* name) {
     QTest::mouseClick(bar, Qt::LeftButton, {}, place.center());
 }
 
-void TrackerFixture::AnswerNextBox(Qt::Key key) {
-    QTimer::singleShot(0, [this, key] {
+void TrackerFixture::AnswerBoxes(QList<Qt::Key> keys) {
+    answers_ = std::move(keys);
+    answering_.disconnect();
+    QObject::connect(&answering_, &QTimer::timeout, [this] {
         QWidget* box = QApplication::activeModalWidget();
-        ASSERT_NE(box, nullptr) << "no box to answer";
-        if (auto* message = box->findChild<QLabel*>(QStringLiteral("Message")))
-            boxTexts_.append(message->text());
-        QTest::keyClick(box, key);
+        if (!box || !box->isVisible())
+            return;
+        const auto* message = box->findChild<QLabel*>(QStringLiteral("Message"));
+        const QString text = message ? message->text() : QStringLiteral("?");
+        if (answers_.isEmpty()) {
+            boxTexts_.append(QStringLiteral("unexpected: ") + text);
+            QTest::keyClick(box, Qt::Key_Escape);
+            return;
+        }
+        boxTexts_.append(text);
+        QTest::keyClick(box, answers_.takeFirst());
     });
+    answering_.start(5);
+}
+
+void TrackerFixture::Locate(const QString& name) {
+    TWorkingView& view = Combatants();
+    for (view.First(); !view.Eof(); view.Next()) {
+        if (view.FieldByName(QStringLiteral("Name")).AsString() == name)
+            return;
+    }
+    ADD_FAILURE() << "no combatant " << name.toStdString();
 }
 
 void TrackerFixture::AddCombatant(const QString& name, QVariant init, QVariant passes) {

@@ -8,6 +8,7 @@
 #include "tracker/frmTrevaloProgHelp.h"
 
 #include <QMenuBar>
+#include <QTimer>
 #include <gtest/gtest.h>
 #include <memory>
 
@@ -21,8 +22,11 @@ protected:
     /// Clicks the menu command \p name of \p window with the mouse.
     static void ClickMenu(TForm& window, const char* name);
 
-    /// Answers the next modal box by pressing \p key on it; records the box's text.
-    void AnswerNextBox(Qt::Key key);
+    /// Answers the modal boxes that open from now on, one key each in turn, recording their
+    /// texts in boxTexts_; a box beyond them is recorded as unexpected and cancelled.
+    void AnswerBoxes(QList<Qt::Key> keys);
+    /// Walks the combatants to the one called \p name and leaves it current.
+    void Locate(const QString& name);
 
     template <class T> T& Component(const char* name) const {
         auto* component = main_->findChild<T*>(QLatin1String(name));
@@ -41,6 +45,8 @@ protected:
     std::unique_ptr<TfrmTrevaloMain> main_;
     std::unique_ptr<TfrmHelp> help_;
     QStringList boxTexts_;
+    QList<Qt::Key> answers_;
+    QTimer answering_;
 };
 
 } // namespace trevalo
