@@ -61,14 +61,16 @@ QStringList Names(TWorkingView& view);
 /// The current record's name, or "<none>" on an empty view.
 QString CurrentName(const TWorkingView& view);
 
-/// The message of the \p E that \p action raises, or "<no error>".
+inline const std::string kNoError = "<no error>";
+
+/// The message of the \p E that \p action raises, or kNoError.
 template <class E = EDatabaseError, class F> std::string ErrorOf(F&& action) {
     try {
         action();
     } catch (const E& error) {
         return error.Message().toStdString();
     }
-    return "<no error>";
+    return kNoError;
 }
 
 } // namespace trevalo::test

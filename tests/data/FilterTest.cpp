@@ -58,8 +58,8 @@ TEST_F(FilterTest, PostingDoneRemovesTheRecordAndTheFollowingOneInViewOrderBecom
         QStringList left;
         const char* current;
     };
-    for (const Case& row : {Case{0, {"B", "C"}, "B"}, Case{1, {"A", "C"}, "C"},
-                            Case{2, {"A", "B"}, "B"}}) {
+    for (const Case& row :
+         {Case{0, {"B", "C"}, "B"}, Case{1, {"A", "C"}, "C"}, Case{2, {"A", "B"}, "B"}}) {
         SCOPED_TRACE(row.steps);
         TWorkingView& view = Init();
         view.SetFiltered(false);
@@ -125,7 +125,9 @@ struct SettleCase {
     const char* currentUntouched; ///< and when nothing was
 };
 
-void PrintTo(const SettleCase& row, std::ostream* out) { *out << row.label; }
+void PrintTo(const SettleCase& row, std::ostream* out) {
+    *out << row.label;
+}
 
 class SettleTest : public DataChainTest, public ::testing::WithParamInterface<SettleCase> {};
 
@@ -165,11 +167,22 @@ INSTANTIATE_TEST_SUITE_P(
                    [](TWorkingView& view) { view.SetFilter(PassFilter(1)); }, "A", "A"},
         SettleCase{"going to the first record", false, [](TWorkingView& view) { view.First(); },
                    "A", "A"},
-        SettleCase{"going to the next record", true, [](TWorkingView& view) { view.Next(); },
-                   "B", "B"},
+        SettleCase{"going to the next record", true, [](TWorkingView& view) { view.Next(); }, "B",
+                   "B"},
         SettleCase{"going to the record the insert was begun at", false,
-                   [](TWorkingView& view) { view.GotoBookmark(view.GetBookmark()); }, "B",
-                   "B"}));
+                   [](TWorkingView& view) { view.GotoBookmark(view.GetBookmark()); }, "B", "B"}));
+
+TEST_F(FilterTest, AViewOpenedWhileFilteredFiltersFromTheStart) {
+    TWorkingView& view = Init();
+    view.Close();
+    view.SetFilter(PassFilter(2));
+    view.SetFiltered(true);
+    view.Open();
+    EXPECT_TRUE(view.Filtered());
+    AddCombatant(view, QStringLiteral("One"), 1);
+    AddCombatant(view, QStringLiteral("Two"), 2);
+    EXPECT_EQ(Names(view), QStringList{"Two"});
+}
 
 TEST_F(FilterTest, SettingFilterWhileNotFilteringOnlyStoresIt) {
     TWorkingView& view = Init();

@@ -8,6 +8,7 @@ namespace trevalo::test {
 namespace {
 
 const std::string kNotEditing = "wvInit: Dataset not in edit or insert mode";
+constexpr qsizetype kNameWidth = 50;
 
 template <class T> QString Text(const std::optional<T>& value) {
     if (!value)
@@ -73,6 +74,8 @@ std::string ViewModel::Set(const QString& field, const QVariant& value) {
         return kNotEditing;
     if (field == QLatin1String("RecId"))
         return "Field 'RecId' cannot be modified";
+    if (field == QLatin1String("Name") && value.toString().size() > kNameWidth)
+        return "Value too long for field";
     if (field == QLatin1String("Name"))
         copy_.name = Optional<QString>(value);
     else if (field == QLatin1String("Init"))
@@ -182,7 +185,8 @@ const Combatant* ViewModel::CurrentValues() const {
 }
 
 bool ViewModel::IsVisible(std::size_t index) const {
-    return !filtered_ || !installed_ || !installed_->hides || !installed_->hides(rows_[index].values);
+    return !filtered_ || !installed_ || !installed_->hides ||
+           !installed_->hides(rows_[index].values);
 }
 
 std::size_t ViewModel::IndexOf(int id) const {

@@ -47,9 +47,6 @@ public:
     std::string SetFilter(const ModelFilter& filter);
     std::string GotoRecord(int id);
 
-    /// What walking the view to its end and back via a bookmark does to the end flag.
-    void Walked() { eof_ = !current_; }
-
     std::vector<Combatant> Visible() const;
     /// The current record's place among the visible ones.
     std::optional<std::size_t> CurrentPlace() const;

@@ -232,12 +232,17 @@ TEST_F(WorkingViewTest, ARefusedValueLeavesTheCopyAsTypedForPostOrCancel) {
                 view.Delete();
             Fill(view, {"A"});
             insert ? view.Insert() : view.Edit();
+            const auto refuse = [&] {
+                EXPECT_EQ(ErrorOf<EEngineError>([&] { Set(view, "Name", tooLong); }),
+                          "Value too long for field");
+                EXPECT_EQ(ErrorOf([&] { Set(view, "Init", QStringLiteral("five")); }),
+                          "'five' is not a valid integer value for field 'Init'");
+            };
+            refuse();
+            EXPECT_FALSE(view.Modified()) << "a refused value modifies nothing";
             Set(view, "Name", QStringLiteral("Ann"));
             Set(view, "Init", 5);
-            EXPECT_EQ(ErrorOf<EEngineError>([&] { Set(view, "Name", tooLong); }),
-                      "Value too long for field");
-            EXPECT_EQ(ErrorOf([&] { Set(view, "Init", QStringLiteral("five")); }),
-                      "'five' is not a valid integer value for field 'Init'");
+            refuse();
             EXPECT_EQ(view.State(), insert ? TDataSetState::dsInsert : TDataSetState::dsEdit);
             EXPECT_EQ(Get(view, "Name"), QStringLiteral("Ann"));
             EXPECT_EQ(Get(view, "Init"), 5);
