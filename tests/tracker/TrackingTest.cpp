@@ -175,6 +175,11 @@ TEST_F(Tracking, ShowAllEntriesIsOverruledByTheCommandsUntilClickedAgain) {
     Click("ckbxShowAll");
     EXPECT_FALSE(Combatants().Filtered());
     EXPECT_EQ(Combatants().Filter(), QStringLiteral("[Active] = True and [Passes] >= 2"));
+
+    ClickMenu(*main_, "NewTurn1");
+    EXPECT_TRUE(Combatants().Filtered());
+    EXPECT_TRUE(Component<TStyledCheckBox>("ckbxShowAll").isChecked());
+    EXPECT_EQ(Combatants().Filter(), QStringLiteral("[Active] = True and [Passes] >= 1"));
 }
 
 TEST_F(Tracking, UsePassesHidesAndShowsEverythingAboutPasses) {
