@@ -4,8 +4,10 @@
 
 namespace trevalo {
 
+// Its controls may be gone already: only the view is told.
 TDataSource::~TDataSource() {
-    SetDataSet(nullptr);
+    if (dataSet_)
+        dataSet_->RemoveDataLink(this);
 }
 
 void TDataSource::SetDataSet(TWorkingView* dataSet) {
