@@ -18,6 +18,20 @@ namespace {
         QStringLiteral("Error reading %1.%2: %3").arg(object->objectName(), property, reason));
 }
 
+QMetaProperty PropertyOf(const QObject* object, const QString& name) {
+    const QMetaObject* meta = object->metaObject();
+    const int index = meta->indexOfProperty(name.toLatin1().constData());
+    if (index < 0)
+        Fail(object, name, QStringLiteral("Property %1 does not exist").arg(name));
+    return meta->property(index);
+}
+
+void Write(QObject* object, const QMetaProperty& property, const QVariant& value) {
+    if (!property.write(object, value))
+        Fail(object, QString::fromLatin1(property.name()),
+             QStringLiteral("Invalid property value"));
+}
+
 QVariant ToVariant(const QMetaProperty& property, const QJsonValue& value) {
     if (property.metaType().id() == QMetaType::QByteArray)
         return QByteArray::fromHex(value.toString().toLatin1());
@@ -82,13 +96,8 @@ void LayoutLoader::SetProperty(QObject* object, const QString& name, const QJson
     } catch (const Exception& error) {
         Fail(object, name, error.Message());
     }
-    const QMetaObject* meta = object->metaObject();
-    const int index = meta->indexOfProperty(name.toLatin1().constData());
-    if (index < 0)
-        Fail(object, name, QStringLiteral("Property %1 does not exist").arg(name));
-    const QMetaProperty property = meta->property(index);
-    if (!property.write(object, ToVariant(property, value)))
-        Fail(object, name, QStringLiteral("Invalid property value"));
+    const QMetaProperty property = PropertyOf(object, name);
+    Write(object, property, ToVariant(property, value));
 }
 
 void LayoutLoader::ResolveReferences(const Node& node) {
@@ -98,12 +107,7 @@ void LayoutLoader::ResolveReferences(const Node& node) {
         QObject* found = FindComponent(target);
         if (!found)
             Fail(node.object, it.key(), QStringLiteral("Component '%1' not found").arg(target));
-        const int index = node.object->metaObject()->indexOfProperty(it.key().toLatin1());
-        if (index < 0)
-            Fail(node.object, it.key(), QStringLiteral("Property %1 does not exist").arg(it.key()));
-        if (!node.object->metaObject()->property(index).write(node.object,
-                                                              QVariant::fromValue(found)))
-            Fail(node.object, it.key(), QStringLiteral("Invalid property value"));
+        Write(node.object, PropertyOf(node.object, it.key()), QVariant::fromValue(found));
     }
 }
 
