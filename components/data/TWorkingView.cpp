@@ -158,8 +158,6 @@ void TWorkingView::First() {
 }
 
 void TWorkingView::Next() {
-    CheckOpen();
-    Settle();
     if (MoveBy(1) == 0)
         eof_ = true;
 }
