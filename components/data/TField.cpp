@@ -17,17 +17,6 @@ TDataSet* TField::DataSet() const {
     return qobject_cast<TDataSet*>(parent());
 }
 
-int TField::DisplayWidth() const {
-    switch (dataType_) {
-    case engine::FieldType::String:
-        return size_;
-    case engine::FieldType::Boolean:
-        return 5;
-    default:
-        return 10;
-    }
-}
-
 QVariant TField::Value() const {
     return DataSet()->GetFieldValue(*this);
 }

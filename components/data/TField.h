@@ -46,14 +46,9 @@ public:
     TFieldKind FieldKind() const { return fieldKind_; }
     void SetFieldKind(TFieldKind kind) { fieldKind_ = kind; }
 
-    /// Characters a value shows at most: the size for strings, 10 digits for integers, 5 for
-    /// booleans ("False").
-    int DisplayWidth() const;
-
     /// The value in the dataset's current record (or its editing copy); a blank field is null.
     QVariant Value() const;
     void SetValue(const QVariant& value);
-    bool IsNull() const { return Value().isNull(); }
 
     /// The value as text: blank for null, "True"/"False" for booleans.
     QString AsString() const;

@@ -87,7 +87,6 @@ public:
     /// told once that the data changed.
     void DisableControls();
     void EnableControls();
-    bool ControlsDisabled() const { return disableCount_ > 0; }
 
     const QString& Filter() const { return filter_; }
     void SetFilter(const QString& text);

@@ -9,8 +9,6 @@
 
 namespace trevalo {
 
-class TDBColumn;
-
 class TDBTableView : public QObject, public TComponent {
     Q_OBJECT
     Q_PROPERTY(trevalo::TDataSource* DataSource READ DataSource WRITE SetDataSource)
@@ -20,9 +18,6 @@ public:
 
     TDataSource* DataSource() const { return dataSource_; }
     void SetDataSource(TDataSource* source) { dataSource_ = source; }
-
-    /// The columns in their order: the view's own children.
-    QList<TDBColumn*> Columns() const;
 
 private:
     TDataSource* dataSource_ = nullptr;
