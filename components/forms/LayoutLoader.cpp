@@ -18,18 +18,34 @@ namespace {
         QStringLiteral("Error reading %1.%2: %3").arg(object->objectName(), property, reason));
 }
 
-QMetaProperty PropertyOf(const QObject* object, const QString& name) {
-    const QMetaObject* meta = object->metaObject();
-    const int index = meta->indexOfProperty(name.toLatin1().constData());
+/// A dotted name ("NavigatorButtons.First.Visible") reaches through object-valued properties
+/// to the object that holds the last part.
+struct PropertyPath {
+    QObject* holder;
+    QMetaProperty property;
+};
+
+PropertyPath Resolve(QObject* object, const QString& name) {
+    const QStringList parts = name.split(QLatin1Char('.'));
+    QObject* holder = object;
+    for (qsizetype i = 0; i + 1 < parts.size(); ++i) {
+        const int index = holder->metaObject()->indexOfProperty(parts[i].toLatin1().constData());
+        QObject* next = index < 0
+                            ? nullptr
+                            : holder->metaObject()->property(index).read(holder).value<QObject*>();
+        if (!next)
+            Fail(object, name, QStringLiteral("Property %1 does not exist").arg(name));
+        holder = next;
+    }
+    const int index = holder->metaObject()->indexOfProperty(parts.last().toLatin1().constData());
     if (index < 0)
         Fail(object, name, QStringLiteral("Property %1 does not exist").arg(name));
-    return meta->property(index);
+    return {holder, holder->metaObject()->property(index)};
 }
 
-void Write(QObject* object, const QMetaProperty& property, const QVariant& value) {
-    if (!property.write(object, value))
-        Fail(object, QString::fromLatin1(property.name()),
-             QStringLiteral("Invalid property value"));
+void Write(QObject* object, const QString& name, const PropertyPath& path, const QVariant& value) {
+    if (!path.property.write(path.holder, value))
+        Fail(object, name, QStringLiteral("Invalid property value"));
 }
 
 QVariant ToVariant(const QMetaProperty& property, const QJsonValue& value) {
@@ -96,8 +112,8 @@ void LayoutLoader::SetProperty(QObject* object, const QString& name, const QJson
     } catch (const Exception& error) {
         Fail(object, name, error.Message());
     }
-    const QMetaProperty property = PropertyOf(object, name);
-    Write(object, property, ToVariant(property, value));
+    const PropertyPath path = Resolve(object, name);
+    Write(object, name, path, ToVariant(path.property, value));
 }
 
 void LayoutLoader::ResolveReferences(const Node& node) {
@@ -107,7 +123,7 @@ void LayoutLoader::ResolveReferences(const Node& node) {
         QObject* found = FindComponent(target);
         if (!found)
             Fail(node.object, it.key(), QStringLiteral("Component '%1' not found").arg(target));
-        Write(node.object, PropertyOf(node.object, it.key()), QVariant::fromValue(found));
+        Write(node.object, it.key(), Resolve(node.object, it.key()), QVariant::fromValue(found));
     }
 }
 

@@ -14,11 +14,14 @@ class TProbe : public QObject, public TComponent {
     Q_OBJECT
     Q_PROPERTY(int Value READ Value WRITE SetValue)
     Q_PROPERTY(trevalo::TProbe* Partner READ Partner WRITE SetPartner)
+    Q_PROPERTY(QObject* Inner READ Inner)
 public:
     explicit TProbe(QObject* parent = nullptr)
         : QObject(parent) {
         DeclareEvent(QStringLiteral("OnPoke"), OnPoke);
+        inner_.setObjectName(QStringLiteral("inner"));
     }
+    QObject* Inner() { return &inner_; }
     int Value() const { return value_; }
     void SetValue(int value) {
         value_ = value;
@@ -40,6 +43,7 @@ public:
 private:
     int value_ = 0;
     TProbe* partner_ = nullptr;
+    QObject inner_;
 };
 
 namespace {
@@ -98,6 +102,13 @@ TEST_F(LayoutLoaderTest, UnsetPropertiesKeepTheirDefaults) {
     EXPECT_EQ(a->Partner(), nullptr);
 }
 
+TEST_F(LayoutLoaderTest, ADottedNameReachesIntoAnObjectProperty) {
+    Load(R"({"class": "TForm", "name": "frm", "children": [
+        {"class": "TProbe", "name": "a", "properties": {"Inner.objectName": "renamed"}}]})");
+    auto* a = form_.findChild<TProbe*>(QStringLiteral("a"));
+    EXPECT_EQ(a->Inner()->objectName(), QStringLiteral("renamed"));
+}
+
 TEST_F(LayoutLoaderTest, NamesWhateverItDoesNotKnow) {
     struct Case {
         const char* layout;
@@ -110,6 +121,12 @@ TEST_F(LayoutLoaderTest, NamesWhateverItDoesNotKnow) {
         {R"({"class": "TForm", "name": "frm", "children": [
             {"class": "TProbe", "name": "a", "properties": {"Colour": 3}}]})",
          "Error reading a.Colour: Property Colour does not exist"},
+        {R"({"class": "TForm", "name": "frm", "children": [
+            {"class": "TProbe", "name": "a", "properties": {"Inner.Colour": 3}}]})",
+         "Error reading a.Inner.Colour: Property Inner.Colour does not exist"},
+        {R"({"class": "TForm", "name": "frm", "children": [
+            {"class": "TProbe", "name": "a", "properties": {"Value.Colour": 3}}]})",
+         "Error reading a.Value.Colour: Property Value.Colour does not exist"},
         {R"({"class": "TForm", "name": "frm", "children": [
             {"class": "TProbe", "name": "a", "references": {"Partner": "ghost"}}]})",
          "Error reading a.Partner: Component 'ghost' not found"},
