@@ -263,6 +263,23 @@ bool TWorkingView::BookmarkValid(const QByteArray& bookmark) {
     return valid;
 }
 
+TCursorPosition TWorkingView::SavePosition() const {
+    return {GetBookmark(), bof_, eof_};
+}
+
+void TWorkingView::RestorePosition(const TCursorPosition& position) {
+    CheckOpen();
+    const QByteArray& bookmark = position.Bookmark;
+    if (bookmark.size() != static_cast<qsizetype>(bookmarkSize_) ||
+        cursor_->MoveToBookmark(Bytes(bookmark)) != engine::kOk || !ReadCurrent()) {
+        if (hasCurrent_)
+            MoveCursorTo(bookmark_);
+        return;
+    }
+    bof_ = position.Bof;
+    eof_ = position.Eof;
+}
+
 // ---- editing -------------------------------------------------------------------------------
 
 void TWorkingView::Edit() {

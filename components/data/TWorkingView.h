@@ -29,6 +29,13 @@ class TDataSource;
 
 enum class TDataSetState { dsInactive, dsBrowse, dsEdit, dsInsert };
 
+/// Where a view stood: its current record and its begin and end flags.
+struct TCursorPosition {
+    QByteArray Bookmark; ///< empty when there was no current record
+    bool Bof = false;
+    bool Eof = false;
+};
+
 class TWorkingView : public TDataSet {
     Q_OBJECT
     Q_PROPERTY(QString ProviderName READ ProviderName WRITE SetProviderName)
@@ -82,6 +89,12 @@ public:
     QByteArray GetBookmark() const;
     void GotoBookmark(const QByteArray& bookmark);
     bool BookmarkValid(const QByteArray& bookmark);
+
+    /// The current record and the begin and end flags, for a walk that comes back to them.
+    TCursorPosition SavePosition() const;
+    /// Goes back to \p position's record and flags when that record is still visible; else the
+    /// view stays where it is. Meant for browsing: settles nothing and tells no control.
+    void RestorePosition(const TCursorPosition& position);
 
     /// Counted: while above zero only state changes reach the controls; back at zero they are
     /// told once that the data changed.

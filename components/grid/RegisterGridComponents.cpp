@@ -4,6 +4,7 @@
 #include "components/grid/TDBColumn.h"
 #include "components/grid/TDBTableView.h"
 #include "components/grid/TDataGrid.h"
+#include "components/grid/TGridStyle.h"
 
 namespace trevalo {
 
@@ -13,6 +14,8 @@ void RegisterGridComponents() {
     registry.Register<TGridLevel>(QStringLiteral("TGridLevel"));
     registry.Register<TDBTableView>(QStringLiteral("TDBTableView"));
     registry.Register<TDBColumn>(QStringLiteral("TDBColumn"));
+    registry.Register<TStyleRepository>(QStringLiteral("TStyleRepository"));
+    registry.Register<TGridStyle>(QStringLiteral("TGridStyle"));
 }
 
 } // namespace trevalo

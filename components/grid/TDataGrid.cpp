@@ -1,13 +1,602 @@
 #include "components/grid/TDataGrid.h"
 
+#include "components/data/TField.h"
+#include "components/grid/GridPainter.h"
+#include "components/grid/IntegerText.h"
 #include "components/grid/TDBTableView.h"
+#include "components/grid/TGridNavigator.h"
+#include "components/grid/TInplaceEdit.h"
+#include "platform/QuestionBox.h"
+#include "platform/TApplication.h"
+
+#include <QApplication>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QScrollBar>
+#include <QStyle>
 
 namespace trevalo {
 
+namespace {
+
+constexpr auto kModifiers = Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier;
+
+bool IsPassingFocusChange(const QFocusEvent* event) {
+    return event->reason() == Qt::PopupFocusReason ||
+           event->reason() == Qt::ActiveWindowFocusReason;
+}
+
+} // namespace
+
 TDataGrid::TDataGrid(QWidget* parent)
-    : QWidget(parent) {
-    setAutoFillBackground(true);
+    : QWidget(parent)
+    , verticalBar_(new QScrollBar(Qt::Vertical, this))
+    , horizontalBar_(new QScrollBar(Qt::Horizontal, this))
+    , editor_(new TInplaceEdit(this)) {
     setFocusPolicy(Qt::StrongFocus);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    for (QScrollBar* bar : {verticalBar_, horizontalBar_})
+        bar->setFocusPolicy(Qt::NoFocus);
+    verticalBar_->hide();
+    connect(verticalBar_, &QScrollBar::valueChanged, this, [this](int value) {
+        topRow_ = value;
+        Relayout();
+    });
+    connect(horizontalBar_, &QScrollBar::valueChanged, this, [this](int value) {
+        scrollX_ = value;
+        Relayout();
+    });
+    editor_->OnGridKey = [this](QKeyEvent* event) { return HandleEditorKey(event); };
+    editor_->OnLeaveGrid = [this] { LeaveGrid(); };
+    connect(editor_, &QLineEdit::textEdited, this, &TDataGrid::EditorTextEdited);
+
+    const QFontMetrics metrics = fontMetrics();
+    metrics_.RowHeight = std::max(metrics.height() + 6, 19); // room for a 16-pixel glyph
+    metrics_.HeaderHeight = metrics.height() + 6;
+    metrics_.GroupBoxHeight = metrics.height() + 16;
+    metrics_.ScrollBarExtent = style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+    metrics_.DigitWidth = metrics.horizontalAdvance(QLatin1Char('0'));
+}
+
+TDataGrid::~TDataGrid() {
+    if (view_)
+        view_->OnChanged = nullptr;
+}
+
+void TDataGrid::Loaded() {
+    const auto* level = findChild<TGridLevel*>();
+    if (!level || !level->GridView())
+        return;
+    view_ = level->GridView();
+    view_->OnChanged = [this] { ViewChanged(); };
+    if (view_->OptionsView().Navigator) {
+        navigator_ = new TGridNavigator(view_->NavigatorButtons(), *this, this);
+        navigator_->SetLineHeight(metrics_.ScrollBarExtent);
+        navigator_->SetOffset(view_->OptionsView().NavigatorOffset());
+        metrics_.NavigatorWidth = navigator_->sizeHint().width();
+    }
+    ViewChanged();
+}
+
+TInplaceEdit* TDataGrid::Editor() const {
+    return editorColumn_ ? editor_ : nullptr;
+}
+
+bool TDataGrid::IsButtonEditorOpen() const {
+    return view_ && buttonEditor_.Column && buttonEditor_.Column == view_->FocusedColumn() &&
+           buttonEditor_.Row == view_->DataController().FocusedRow();
+}
+
+// ---- following the view ------------------------------------------------------------------
+
+void TDataGrid::ViewChanged() {
+    const TWorkingView* data = view_->DataController().View();
+    const bool inserting = data && data->State() == TDataSetState::dsInsert;
+    if (inserting && !wasInserting_)
+        typedIntoInsert_ = false;
+    wasInserting_ = inserting;
+
+    // An editor whose row went away, or whose text no longer belongs to the row, closes.
+    if (editorColumn_) {
+        const int row = view_->DataController().FocusedRow();
+        const bool keep = editorDirty_ ? view_->IsEditing() && row == editorRow_
+                                       : row == editorRow_ && editor_->text() == CellText();
+        if (!keep)
+            CloseEditor();
+    }
+    Relayout();
+    ScrollToFocusedRow();
+    if (navigator_)
+        navigator_->UpdateButtons();
+}
+
+void TDataGrid::Relayout() {
+    if (!view_)
+        return;
+    geometry_.Compute(*view_, metrics_, size(), topRow_, scrollX_);
+    topRow_ = geometry_.TopRow;
+    scrollX_ = geometry_.ScrollX;
+
+    const QSignalBlocker blockVertical(verticalBar_);
+    verticalBar_->setVisible(!geometry_.VerticalBar.isEmpty());
+    verticalBar_->setGeometry(geometry_.VerticalBar);
+    verticalBar_->setRange(0, std::max(geometry_.RowCount - geometry_.PageRows, 0));
+    verticalBar_->setPageStep(geometry_.PageRows);
+    verticalBar_->setValue(topRow_);
+
+    const QSignalBlocker blockHorizontal(horizontalBar_);
+    horizontalBar_->setGeometry(geometry_.HorizontalBar);
+    horizontalBar_->setRange(0, std::max(geometry_.ContentWidth - geometry_.Rows.width(), 0));
+    horizontalBar_->setPageStep(std::max(geometry_.Rows.width(), 1));
+    horizontalBar_->setValue(scrollX_);
+
+    if (navigator_)
+        navigator_->setGeometry(geometry_.Navigator);
+    if (editorColumn_)
+        editor_->setGeometry(geometry_.CellRect(view_->DataController().FocusedRow(), editorColumn_)
+                                 .adjusted(0, 0, -1, -1));
+    update();
+}
+
+void TDataGrid::ScrollToFocusedRow() {
+    const int row = view_->DataController().FocusedRow();
+    if (row < 0 || geometry_.TopRowShowing(row) == topRow_)
+        return;
+    topRow_ = geometry_.TopRowShowing(row);
+    Relayout();
+}
+
+void TDataGrid::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    Relayout();
+}
+
+void TDataGrid::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    if (!view_) {
+        painter.fillRect(rect(), palette().button());
+        return;
+    }
+    PaintState state;
+    state.HasFocus = hasFocus() || editor_->hasFocus();
+    state.PressedHeader = mouse_ == MouseState::HeaderPressed ? pressedColumn_ : nullptr;
+    state.PressedButtonColumn =
+        mouse_ == MouseState::ButtonPressed && buttonHeld_ ? pressedColumn_ : nullptr;
+    GridPainter(painter, palette(), *view_, geometry_).Paint(state);
+}
+
+// ---- mouse --------------------------------------------------------------------------------
+
+void TDataGrid::mousePressEvent(QMouseEvent* event) {
+    if (!view_ || event->button() != Qt::LeftButton || !TakeFocusFromEditor())
+        return;
+    setFocus(Qt::MouseFocusReason);
+    const GridGeometry::Hit hit = geometry_.HitTest(event->position().toPoint());
+    if (hit.Where == GridGeometry::Area::Header) {
+        mouse_ = MouseState::HeaderPressed;
+        pressedColumn_ = hit.Column;
+        pressPoint_ = event->position().toPoint();
+        update();
+    } else if (hit.Where == GridGeometry::Area::Cell) {
+        PressCell(hit, event->modifiers());
+    }
+}
+
+void TDataGrid::mouseDoubleClickEvent(QMouseEvent* event) {
+    // A second click on a cell acts as a first one; on a header it is no click at all.
+    if (view_ && geometry_.HitTest(event->position().toPoint()).Where == GridGeometry::Area::Cell)
+        mousePressEvent(event);
+}
+
+void TDataGrid::PressCell(const GridGeometry::Hit& hit, Qt::KeyboardModifiers modifiers) {
+    buttonEditor_ = {};
+    // Settling the row being edited may re-sort the rows under the pointer; the button
+    // pressed is the one that was there.
+    pressedCell_ = geometry_.CellRect(hit.Row, hit.Column);
+    view_->FocusRow(hit.Row);
+    if (hit.Column->Options().Focusing)
+        view_->SetFocusedColumn(hit.Column);
+    const int row = view_->DataController().FocusedRow();
+    pressedColumn_ = hit.Column;
+    if (hit.Column->CellKind() == TDBColumn::Kind::Button &&
+        !(modifiers & (Qt::ShiftModifier | Qt::ControlModifier))) {
+        buttonEditor_ = {hit.Column, row};
+        mouse_ = MouseState::ButtonPressed;
+        buttonHeld_ = true;
+        update();
+    } else if (hit.Column->CellKind() == TDBColumn::Kind::Text) {
+        mouse_ = MouseState::CellPressed;
+    }
+}
+
+void TDataGrid::mouseMoveEvent(QMouseEvent* event) {
+    const QPoint point = event->position().toPoint();
+    if (mouse_ == MouseState::HeaderPressed) {
+        const QPoint moved = point - pressPoint_;
+        const int threshold = QApplication::startDragDistance();
+        if (std::abs(moved.x()) >= threshold || std::abs(moved.y()) >= threshold) {
+            mouse_ = MouseState::Idle;
+            update();
+        }
+    } else if (mouse_ == MouseState::ButtonPressed) {
+        const bool held = pressedCell_.contains(point);
+        if (held != buttonHeld_) {
+            buttonHeld_ = held;
+            update();
+        }
+    }
+}
+
+void TDataGrid::mouseReleaseEvent(QMouseEvent* event) {
+    if (event->button() != Qt::LeftButton)
+        return;
+    const MouseState state = std::exchange(mouse_, MouseState::Idle);
+    update();
+    if (state == MouseState::HeaderPressed) {
+        const Qt::KeyboardModifiers modifiers = event->modifiers();
+        view_->ClickHeader(*pressedColumn_, modifiers.testFlag(Qt::ShiftModifier),
+                           modifiers.testFlag(Qt::ControlModifier));
+    } else if (state == MouseState::ButtonPressed) {
+        buttonHeld_ = false;
+        if (pressedCell_.contains(event->position().toPoint()))
+            ClickButton();
+    } else if (state == MouseState::CellPressed) {
+        const GridGeometry::Hit hit = geometry_.HitTest(event->position().toPoint());
+        if (hit.Where == GridGeometry::Area::Cell && hit.Column == pressedColumn_ &&
+            hit.Row == view_->DataController().FocusedRow() &&
+            view_->OptionsBehavior().ImmediateEditor)
+            OpenEditor(nullptr);
+    }
+}
+
+void TDataGrid::wheelEvent(QWheelEvent* event) {
+    if (verticalBar_->isVisible())
+        QApplication::sendEvent(verticalBar_, event);
+}
+
+void TDataGrid::ClickButton() {
+    if (TDBColumn* column = view_->FocusedColumn();
+        column && column->CellKind() == TDBColumn::Kind::Button)
+        Fire(column->OnButtonClick, this);
+}
+
+// ---- keyboard -----------------------------------------------------------------------------
+
+bool TDataGrid::event(QEvent* event) {
+    // Tab moves between cells and never leaves the grid, so it is taken before the focus chain.
+    if (event->type() == QEvent::KeyPress && view_) {
+        auto* key = static_cast<QKeyEvent*>(event);
+        if ((key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab) &&
+            !(key->modifiers() & (Qt::ControlModifier | Qt::AltModifier))) {
+            HandleGridKey(key);
+            return true;
+        }
+    }
+    return QWidget::event(event);
+}
+
+void TDataGrid::keyPressEvent(QKeyEvent* event) {
+    if (!view_ || !HandleGridKey(event))
+        QWidget::keyPressEvent(event);
+}
+
+bool TDataGrid::HandleGridKey(QKeyEvent* event) {
+    const Qt::KeyboardModifiers modifiers = event->modifiers() & kModifiers;
+    const bool ctrl = modifiers == Qt::ControlModifier;
+    TDBDataController& data = view_->DataController();
+    switch (event->key()) {
+    case Qt::Key_Tab:
+    case Qt::Key_Backtab:
+        if (view_->OptionsBehavior().FocusCellOnTab)
+            view_->StepFocusedColumn(event->key() == Qt::Key_Tab ? 1 : -1);
+        return true;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        if (ctrl && IsButtonEditorOpen())
+            ClickButton();
+        else if (modifiers == Qt::NoModifier || modifiers == Qt::ShiftModifier)
+            OpenEditor(nullptr);
+        return true;
+    case Qt::Key_F2:
+        if (modifiers == Qt::NoModifier)
+            OpenEditor(nullptr);
+        return true;
+    case Qt::Key_Insert:
+        if (modifiers == Qt::NoModifier)
+            view_->InsertRecord();
+        return true;
+    case Qt::Key_Delete:
+        if (modifiers == Qt::NoModifier || ctrl)
+            AskAndDelete();
+        return true;
+    case Qt::Key_Escape:
+        if (view_->IsEditing())
+            data.View()->Cancel();
+        return true;
+    case Qt::Key_Up:
+        MoveRowBy(-1);
+        return true;
+    case Qt::Key_Down:
+        MoveRowBy(1);
+        return true;
+    case Qt::Key_PageUp:
+        MoveRowBy(-geometry_.PageRows);
+        return true;
+    case Qt::Key_PageDown:
+        MoveRowBy(geometry_.PageRows);
+        return true;
+    case Qt::Key_Left:
+    case Qt::Key_Right:
+        view_->StepFocusedColumn(event->key() == Qt::Key_Right ? 1 : -1);
+        return true;
+    case Qt::Key_Home:
+    case Qt::Key_End:
+        if (ctrl && data.RowCount() > 0)
+            view_->FocusRow(event->key() == Qt::Key_Home ? 0 : data.RowCount() - 1);
+        else if (!ctrl)
+            view_->FocusEdgeColumn(event->key() == Qt::Key_End);
+        return true;
+    default:
+        break;
+    }
+    const bool typing = event->key() == Qt::Key_Backspace ||
+                        (!event->text().isEmpty() && event->text().front().isPrint() &&
+                         !(modifiers & (Qt::ControlModifier | Qt::AltModifier))) ||
+                        (ctrl && (event->key() == Qt::Key_V || event->key() == Qt::Key_X));
+    if (typing)
+        OpenEditor(event);
+    return typing;
+}
+
+void TDataGrid::MoveRowBy(int rows) {
+    const int focused = view_->DataController().FocusedRow();
+    if (focused >= 0)
+        view_->FocusRow(focused + rows);
+}
+
+void TDataGrid::AskAndDelete() {
+    if (!view_->MayDelete())
+        return;
+    if (view_->OptionsData().DeletingConfirmation &&
+        !AskOkCancel(QStringLiteral("Delete record?"), QStringLiteral("Confirm"), this))
+        return;
+    CloseEditor();
+    view_->DeleteFocusedRecord();
+}
+
+// ---- the text editor ----------------------------------------------------------------------
+
+QString TDataGrid::CellText() const {
+    const TDBDataController& data = view_->DataController();
+    const int field = view_->ColumnFieldIndex(*editorColumn_);
+    const int row = data.FocusedRow();
+    return field < 0 || row < 0 ? QString() : DisplayText(data.Value(data.RowRecord(row), field));
+}
+
+void TDataGrid::OpenEditor(QKeyEvent* typed) {
+    TDBColumn* column = view_->FocusedColumn();
+    const int row = view_->DataController().FocusedRow();
+    if (!column || row < 0)
+        return;
+    if (column->CellKind() == TDBColumn::Kind::Button) {
+        if (!typed)
+            buttonEditor_ = {column, row};
+        return;
+    }
+    if (column->CellKind() != TDBColumn::Kind::Text || !view_->MayEditColumn(*column))
+        return;
+    const TField* field = view_->ColumnField(*column);
+    editorColumn_ = column;
+    editorRow_ = row;
+    editorDirty_ = false;
+    editor_->setMaxLength(field->DataType() == engine::FieldType::String ? field->Size() : 32767);
+    editor_->setText(CellText());
+    Relayout();
+    editor_->show();
+    editor_->setFocus(Qt::OtherFocusReason);
+    editor_->selectAll();
+    if (typed) {
+        QKeyEvent copy(typed->type(), typed->key(), typed->modifiers(), typed->text());
+        QApplication::sendEvent(editor_, &copy);
+    }
+}
+
+void TDataGrid::CloseEditor() {
+    if (!editorColumn_)
+        return;
+    editorColumn_ = nullptr;
+    editorDirty_ = false;
+    if (editor_->hasFocus())
+        setFocus(Qt::OtherFocusReason);
+    editor_->hide();
+}
+
+void TDataGrid::EditorTextEdited() {
+    editorDirty_ = true;
+    typedIntoInsert_ = true;
+    TWorkingView* data = view_->DataController().View();
+    if (data && data->State() == TDataSetState::dsBrowse) {
+        try {
+            data->Edit();
+        } catch (const std::exception& error) {
+            TApplication::HandleException(error);
+        }
+    }
+}
+
+void TDataGrid::WriteEditor() {
+    if (!editorColumn_ || !editorDirty_)
+        return;
+    TField* field = view_->ColumnField(*editorColumn_);
+    const QString text = editor_->text();
+    QVariant value;
+    if (field->DataType() == engine::FieldType::Integer) {
+        if (const std::optional<std::int32_t> number = ParseIntegerText(text, field->FieldName()))
+            value = *number;
+    } else if (!text.isEmpty()) {
+        value = text;
+    }
+    field->SetValue(value);
+    editorDirty_ = false;
+}
+
+bool TDataGrid::TakeFocusFromEditor() {
+    try {
+        WriteEditor();
+    } catch (const std::exception& error) {
+        TApplication::HandleException(error);
+        editor_->setFocus(Qt::OtherFocusReason);
+        return false;
+    }
+    CloseEditor();
+    return true;
+}
+
+bool TDataGrid::HandleEditorKey(QKeyEvent* event) {
+    const Qt::KeyboardModifiers modifiers = event->modifiers() & kModifiers;
+    switch (event->key()) {
+    case Qt::Key_Escape:
+        CloseEditor();
+        return true;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        if (modifiers != Qt::ControlModifier)
+            TakeFocusFromEditor();
+        return true;
+    case Qt::Key_Tab:
+    case Qt::Key_Backtab:
+    case Qt::Key_Up:
+    case Qt::Key_Down:
+    case Qt::Key_PageUp:
+    case Qt::Key_PageDown:
+        if (modifiers & (Qt::ControlModifier | Qt::AltModifier))
+            return false;
+        if (TakeFocusFromEditor())
+            HandleGridKey(event);
+        return true;
+    case Qt::Key_Insert:
+        if (modifiers == Qt::NoModifier && TakeFocusFromEditor())
+            HandleGridKey(event);
+        return modifiers == Qt::NoModifier;
+    case Qt::Key_Delete:
+        if (modifiers == Qt::ControlModifier)
+            AskAndDelete();
+        return modifiers == Qt::ControlModifier;
+    default:
+        return false;
+    }
+}
+
+bool TDataGrid::IsUntouchedNewRow() const {
+    const TWorkingView* data = view_->DataController().View();
+    return data && data->State() == TDataSetState::dsInsert && !data->Modified() &&
+           !typedIntoInsert_;
+}
+
+void TDataGrid::LeaveGrid() {
+    if (view_->OptionsData().CancelOnExit && IsUntouchedNewRow()) {
+        CloseEditor();
+        view_->DataController().View()->Cancel();
+        return;
+    }
+    try {
+        WriteEditor();
+    } catch (const std::exception& error) {
+        TApplication::HandleException(error);
+        editor_->setFocus(Qt::OtherFocusReason);
+        return;
+    }
+    CloseEditor();
+}
+
+void TDataGrid::focusInEvent(QFocusEvent* event) {
+    QWidget::focusInEvent(event);
+    update();
+}
+
+void TDataGrid::focusOutEvent(QFocusEvent* event) {
+    QWidget::focusOutEvent(event);
+    update();
+    const QWidget* now = QApplication::focusWidget();
+    if (view_ && !IsPassingFocusChange(event) && !(now && isAncestorOf(now)))
+        LeaveGrid();
+}
+
+// ---- the navigator's host -----------------------------------------------------------------
+
+bool TDataGrid::MayInsert() const {
+    return view_->MayInsert();
+}
+bool TDataGrid::MayEdit() const {
+    return view_->MayEdit();
+}
+bool TDataGrid::MayDelete() const {
+    return view_->MayDelete();
+}
+bool TDataGrid::IsEditing() const {
+    return view_->IsEditing();
+}
+bool TDataGrid::AtFirstRow() const {
+    const TWorkingView* data = view_->DataController().View();
+    return !data || data->Bof();
+}
+bool TDataGrid::AtLastRow() const {
+    const TWorkingView* data = view_->DataController().View();
+    return !data || data->Eof();
+}
+
+void TDataGrid::FocusGridForNavigator() {
+    WriteEditor();
+    CloseEditor();
+    setFocus(Qt::MouseFocusReason);
+}
+
+void TDataGrid::DoNavigatorAction(NavigatorButton button) {
+    TDBDataController& data = view_->DataController();
+    switch (button) {
+    case NavigatorButton::First:
+        view_->FocusRow(0);
+        break;
+    case NavigatorButton::PriorPage:
+        MoveRowBy(-geometry_.PageRows);
+        break;
+    case NavigatorButton::Prior:
+        MoveRowBy(-1);
+        break;
+    case NavigatorButton::Next:
+        MoveRowBy(1);
+        break;
+    case NavigatorButton::NextPage:
+        MoveRowBy(geometry_.PageRows);
+        break;
+    case NavigatorButton::Last:
+        view_->FocusRow(data.RowCount() - 1);
+        break;
+    case NavigatorButton::Insert:
+        view_->InsertRecord();
+        break;
+    case NavigatorButton::Delete:
+        AskAndDelete();
+        break;
+    case NavigatorButton::Edit:
+        if (data.View())
+            data.View()->Edit();
+        break;
+    case NavigatorButton::Post:
+        view_->PostRecord();
+        break;
+    case NavigatorButton::Cancel:
+        view_->CancelRecord();
+        break;
+    case NavigatorButton::Refresh:
+    case NavigatorButton::SaveBookmark:
+    case NavigatorButton::GotoBookmark:
+    case NavigatorButton::Filter:
+        // Bookmarks and filter building are never offered on these bars.
+        break;
+    }
+    if (navigator_)
+        navigator_->UpdateButtons();
 }
 
 } // namespace trevalo

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QLabel>
+#include <QMessageBox>
 #include <QTest>
 #include <QTimer>
 
@@ -39,7 +40,10 @@ void TrackerFixture::AnswerBoxes(QList<Qt::Key> keys) {
         if (!box || !box->isVisible())
             return;
         const auto* message = box->findChild<QLabel*>(QStringLiteral("Message"));
-        const QString text = message ? message->text() : QStringLiteral("?");
+        const auto* question = qobject_cast<QMessageBox*>(box);
+        const QString text =
+            question ? question->text() : (message ? message->text() : QStringLiteral("?"));
+        boxTitles_.append(box->windowTitle());
         if (answers_.isEmpty()) {
             boxTexts_.append(QStringLiteral("unexpected: ") + text);
             QTest::keyClick(box, Qt::Key_Escape);

@@ -23,7 +23,8 @@ protected:
     static void ClickMenu(TForm& window, const char* name);
 
     /// Answers the modal boxes that open from now on, one key each in turn, recording their
-    /// texts in boxTexts_; a box beyond them is recorded as unexpected and cancelled.
+    /// texts in boxTexts_ and captions in boxTitles_; a box beyond them is recorded as unexpected
+    /// and cancelled.
     void AnswerBoxes(QList<Qt::Key> keys);
     /// Walks the combatants to the one called \p name and leaves it current.
     void Locate(const QString& name);
@@ -45,6 +46,7 @@ protected:
     std::unique_ptr<TfrmTrevaloMain> main_;
     std::unique_ptr<TfrmHelp> help_;
     QStringList boxTexts_;
+    QStringList boxTitles_;
     QList<Qt::Key> answers_;
     QTimer answering_;
 };

@@ -1,0 +1,64 @@
+#include "components/grid/CacheValue.h"
+
+#include "components/data/DataErrors.h"
+#include "components/data/TField.h"
+
+namespace trevalo {
+
+namespace {
+
+template <class T> int Sign(const T& a, const T& b) {
+    return a < b ? -1 : b < a ? 1 : 0;
+}
+
+struct Comparer {
+    int operator()(std::monostate, std::monostate) const { return 0; }
+    int operator()(std::int32_t a, std::int32_t b) const { return Sign(a, b); }
+    int operator()(bool a, bool b) const { return Sign(a, b); }
+    int operator()(const QString& a, const QString& b) const {
+        const int result = QString::compare(a, b, Qt::CaseSensitive);
+        return Sign(result, 0);
+    }
+    template <class A, class B> int operator()(const A&, const B&) const { return 0; }
+};
+
+struct Texter {
+    QString operator()(std::monostate) const { return {}; }
+    QString operator()(std::int32_t value) const { return QString::number(value); }
+    QString operator()(bool value) const {
+        return value ? QStringLiteral("True") : QStringLiteral("False");
+    }
+    QString operator()(const QString& value) const { return value; }
+};
+
+} // namespace
+
+int CompareCacheValues(const CacheValue& a, const CacheValue& b) {
+    if (a.index() != b.index())
+        return Sign(a.index(), b.index());
+    return std::visit(Comparer{}, a, b);
+}
+
+CacheValue ReadCacheValue(const TField& field) {
+    const QVariant value = field.Value();
+    if (value.isNull())
+        return {};
+    switch (field.DataType()) {
+    case engine::FieldType::Integer:
+        return static_cast<std::int32_t>(value.toInt());
+    case engine::FieldType::Boolean:
+        return value.toBool();
+    case engine::FieldType::String:
+        return value.toString();
+    case engine::FieldType::Float:
+        break;
+    }
+    throw EDatabaseError(QStringLiteral("Field '%1' of type %2 cannot be shown in a grid")
+                             .arg(field.FieldName(), TField::TypeName(field.DataType())));
+}
+
+QString DisplayText(const CacheValue& value) {
+    return std::visit(Texter{}, value);
+}
+
+} // namespace trevalo

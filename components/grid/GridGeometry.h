@@ -1,0 +1,67 @@
+/// \file
+/// Where everything of a grid stands: the bands from top to bottom (group-by box, header row,
+/// data rows, bottom strip with the navigator and the horizontal scroll bar), the columns'
+/// spans and the rows in view. Plain arithmetic over the view's settings, testable without a
+/// screen.
+#pragma once
+
+#include <QList>
+#include <QRect>
+
+namespace trevalo {
+
+class TDBColumn;
+class TDBTableView;
+
+struct GridMetrics {
+    int RowHeight = 19;
+    int HeaderHeight = 19;
+    int GroupBoxHeight = 28;
+    int ScrollBarExtent = 16;
+    int DigitWidth = 6;
+    int NavigatorWidth = 0; ///< the navigator's buttons plus its offset
+};
+
+struct ColumnSpan {
+    TDBColumn* Column;
+    int Left; ///< in the grid's coordinates, after horizontal scrolling
+    int Width;
+};
+
+class GridGeometry {
+public:
+    enum class Area { None, GroupBox, Header, Cell, Rows };
+    struct Hit {
+        Area Where = Area::None;
+        TDBColumn* Column = nullptr;
+        int Row = -1;
+    };
+
+    /// Lays out \p view in a control of \p size; \p topRow is the first row in view and
+    /// \p scrollX the horizontal scroll position. Both are clamped to what can be scrolled.
+    void Compute(const TDBTableView& view, const GridMetrics& metrics, QSize size, int topRow,
+                 int scrollX);
+
+    QRect GroupBox;
+    QRect Header;
+    QRect Rows;      ///< the data area, right of which VerticalBar stands when needed
+    QRect Navigator; ///< left end of the bottom strip
+    QRect HorizontalBar;
+    QRect VerticalBar; ///< empty when every row fits
+    QList<ColumnSpan> Columns;
+    int ContentWidth = 0; ///< all visible columns side by side
+    int TopRow = 0;
+    int ScrollX = 0;
+    int RowCount = 0;
+    int PageRows = 1; ///< rows that fit wholly in the data area, at least 1
+    int RowHeight = 19;
+
+    QRect RowRect(int row) const;
+    QRect CellRect(int row, const TDBColumn* column) const;
+    QRect HeaderRect(const TDBColumn* column) const;
+    Hit HitTest(QPoint point) const;
+    /// The top row that shows \p row wholly, moving as little as possible.
+    int TopRowShowing(int row) const;
+};
+
+} // namespace trevalo

@@ -1,0 +1,43 @@
+/// \file
+/// Paints a table view as its geometry places it: the group-by box, the header row with sort
+/// marks, the data rows with their stripes, selection and grid lines, and the cells' glyph
+/// buttons and check boxes.
+#pragma once
+
+#include "components/grid/GridGeometry.h"
+
+#include <QPainter>
+#include <QPalette>
+
+namespace trevalo {
+
+class TDBTableView;
+
+/// What the grid's input adds to the picture.
+struct PaintState {
+    bool HasFocus = false;
+    const TDBColumn* PressedHeader = nullptr;
+    const TDBColumn* PressedButtonColumn = nullptr; ///< in the focused row, while held down
+};
+
+class GridPainter {
+public:
+    GridPainter(QPainter& painter, const QPalette& palette, const TDBTableView& view,
+                const GridGeometry& geometry);
+
+    void Paint(const PaintState& state);
+
+private:
+    void PaintGroupBox();
+    void PaintHeader(const ColumnSpan& span, bool pressed);
+    void PaintRow(int row, const PaintState& state);
+    void PaintCell(int row, const ColumnSpan& span, const QRect& rect, bool pressed);
+    void PaintSortMark(const QRect& header, bool ascending);
+
+    QPainter& painter_;
+    const QPalette& palette_;
+    const TDBTableView& view_;
+    const GridGeometry& geometry_;
+};
+
+} // namespace trevalo

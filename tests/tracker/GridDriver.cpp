@@ -1,0 +1,75 @@
+#include "GridDriver.h"
+
+#include "components/grid/CacheValue.h"
+
+#include <QScrollBar>
+#include <QTest>
+#include <gtest/gtest.h>
+
+namespace trevalo {
+
+GridDriver::GridDriver(TDataGrid& grid)
+    : grid_(grid) {}
+
+TDBColumn& GridDriver::Column(const char* name) const {
+    auto* column = grid_.findChild<TDBColumn*>(QLatin1String(name));
+    if (!column)
+        throw std::runtime_error(std::string("no column ") + name);
+    return *column;
+}
+
+QPoint GridDriver::CellCenter(int row, const char* column) const {
+    const GridGeometry& geometry = grid_.Geometry();
+    if (row < geometry.TopRow || row >= geometry.TopRow + geometry.PageRows) {
+        auto* bar = grid_.findChild<QScrollBar*>();
+        for (QScrollBar* each : grid_.findChildren<QScrollBar*>())
+            if (each->orientation() == Qt::Vertical)
+                bar = each;
+        bar->setValue(std::max(row - geometry.PageRows / 2, 0));
+    }
+    return grid_.Geometry().CellRect(row, &Column(column)).center();
+}
+
+void GridDriver::ClickCell(int row, const char* column, Qt::KeyboardModifiers modifiers) {
+    QTest::mouseClick(&grid_, Qt::LeftButton, modifiers, CellCenter(row, column));
+}
+
+void GridDriver::ClickHeader(const char* column, Qt::KeyboardModifiers modifiers) {
+    QTest::mouseClick(&grid_, Qt::LeftButton, modifiers,
+                      grid_.Geometry().HeaderRect(&Column(column)).center());
+}
+
+void GridDriver::ClickNavigator(NavigatorButton button) {
+    TGridNavigator* navigator = grid_.Navigator();
+    QTest::mouseClick(navigator, Qt::LeftButton, {}, navigator->ButtonRect(button).center());
+}
+
+QWidget* GridDriver::FocusTarget() const {
+    return grid_.Editor() ? static_cast<QWidget*>(grid_.Editor()) : &grid_;
+}
+
+void GridDriver::Key(Qt::Key key, Qt::KeyboardModifiers modifiers) {
+    QTest::keyClick(FocusTarget(), key, modifiers);
+}
+
+void GridDriver::Type(const QString& text) {
+    for (const QChar character : text)
+        QTest::keyClicks(FocusTarget(), QString(character));
+}
+
+QStringList GridDriver::Texts(const char* column) const {
+    const TDBDataController& data = View().DataController();
+    const int field = View().ColumnFieldIndex(Column(column));
+    QStringList texts;
+    for (int row = 0; row < data.RowCount(); ++row)
+        texts.append(DisplayText(data.Value(data.RowRecord(row), field)));
+    return texts;
+}
+
+QColor GridDriver::Background(int row, const char* column) const {
+    const QPoint center = CellCenter(row, column);
+    const QRect cell = grid_.Geometry().CellRect(row, &Column(column));
+    return grid_.grab().toImage().pixelColor(cell.right() - 2, center.y());
+}
+
+} // namespace trevalo

@@ -1,0 +1,45 @@
+/// \file
+/// Drives a grid of the main window as a user does, with real mouse and key events, and reads
+/// back what it shows.
+#pragma once
+
+#include "components/grid/TDBTableView.h"
+#include "components/grid/TDataGrid.h"
+#include "components/grid/TGridNavigator.h"
+#include "components/grid/TInplaceEdit.h"
+
+#include <QColor>
+#include <QStringList>
+
+namespace trevalo {
+
+class GridDriver {
+public:
+    explicit GridDriver(TDataGrid& grid);
+
+    TDataGrid& Grid() const { return grid_; }
+    TDBTableView& View() const { return *grid_.View(); }
+    TDBColumn& Column(const char* name) const;
+
+    /// Scrolls \p row into view when needed and answers its cell's centre.
+    QPoint CellCenter(int row, const char* column) const;
+    void ClickCell(int row, const char* column, Qt::KeyboardModifiers modifiers = {});
+    void ClickHeader(const char* column, Qt::KeyboardModifiers modifiers = {});
+    void ClickNavigator(NavigatorButton button);
+    /// Sends a key to whatever has the focus inside the grid: the editor or the grid.
+    void Key(Qt::Key key, Qt::KeyboardModifiers modifiers = {});
+    void Type(const QString& text);
+
+    /// The texts of \p column's cells, top to bottom.
+    QStringList Texts(const char* column) const;
+    int FocusedRow() const { return View().DataController().FocusedRow(); }
+    /// The colour the cell shows away from its text: its background.
+    QColor Background(int row, const char* column) const;
+
+private:
+    QWidget* FocusTarget() const;
+
+    TDataGrid& grid_;
+};
+
+} // namespace trevalo
