@@ -252,6 +252,21 @@ TEST_F(Grid, EditorsRefuseTextBeyondTheFieldSize) {
     }
 }
 
+TEST_F(Grid, LeavingTheGridDropsAnUntouchedNewRowAndKeepsATypedOne) {
+    AddEffect(QStringLiteral("Haste"), 5);
+    combatants_->ClickNavigator(NavigatorButton::Insert);
+    effects_->ClickCell(0, "tvEffectsEffectName");
+    EXPECT_EQ(Combatants().State(), TDataSetState::dsBrowse);
+    EXPECT_TRUE(Rows().isEmpty());
+
+    combatants_->ClickNavigator(NavigatorButton::Insert);
+    combatants_->Type(QStringLiteral("Ann"));
+    effects_->ClickCell(0, "tvEffectsEffectName");
+    EXPECT_EQ(Combatants().State(), TDataSetState::dsInsert) << "written but not posted";
+    EXPECT_EQ(Combatants().FieldByName(QStringLiteral("Name")).AsString(), QStringLiteral("Ann"));
+    EXPECT_EQ(combatants_->Grid().Editor(), nullptr);
+}
+
 // ---- keys ------------------------------------------------------------------------------------
 
 TEST_F(Grid, TabMovesCellByCellAndStopsAtTheRowsEnds) {
@@ -371,6 +386,24 @@ TEST_F(Grid, ARowButtonActsOnReleaseOverIt) {
     EXPECT_EQ(Rows(), QStringList({"A 10"}));
     QTest::mouseClick(&grid, Qt::LeftButton, {}, button);
     EXPECT_TRUE(Rows().isEmpty());
+}
+
+TEST_F(Grid, TheFocusFollowsTheCommandsWalks) {
+    AddCombatant(QStringLiteral("Lo"), 3);
+    AddCombatant(QStringLiteral("Hi"), 20);
+    AddCombatant(QStringLiteral("Mid"), 10);
+    // Own order: Mid Hi Lo; the grid: Hi Mid Lo.
+    combatants_->ClickCell(0, "tvInitDoneButton");
+    EXPECT_EQ(Rows(), QStringList({"Mid 10", "Lo 3"}));
+    EXPECT_EQ(FocusedName(), QStringLiteral("Lo")) << "the record after the done one";
+    combatants_->ClickCell(1, "tvInitName");
+    combatants_->Key(Qt::Key_Escape);
+    AddEffect(QStringLiteral("Far"), 9);
+    AddEffect(QStringLiteral("Near"), 4);
+    ClickMenu(*main_, "NewTurn1");
+    EXPECT_EQ(FocusedName(), QStringLiteral("Mid")) << "the view's first record";
+    EXPECT_EQ(effects_->Texts("tvEffectsEffectName")[effects_->FocusedRow()], QStringLiteral("Far"))
+        << "where the walk of the effects ended";
 }
 
 // ---- painting --------------------------------------------------------------------------------
