@@ -114,6 +114,9 @@ Status RecordCursor::MoveToBookmark(const std::uint8_t* bookmark) {
     std::uint32_t id = 0;
     std::memcpy(&id, bookmark, sizeof id);
     const auto& records = table_->records;
+    // Callers mostly return to the record the cursor is on; spare them the search.
+    if (place_ == Place::OnRecord && index_ < records.size() && records[index_].id == id)
+        return Visible(index_) ? kOk : kBookmarkNotFound;
     const auto match = std::ranges::find(records, id, &StoredRecord::id);
     const auto index = static_cast<std::size_t>(match - records.begin());
     if (match == records.end() || !Visible(index))

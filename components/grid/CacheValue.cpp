@@ -11,17 +11,6 @@ template <class T> int Sign(const T& a, const T& b) {
     return a < b ? -1 : b < a ? 1 : 0;
 }
 
-struct Comparer {
-    int operator()(std::monostate, std::monostate) const { return 0; }
-    int operator()(std::int32_t a, std::int32_t b) const { return Sign(a, b); }
-    int operator()(bool a, bool b) const { return Sign(a, b); }
-    int operator()(const QString& a, const QString& b) const {
-        const int result = QString::compare(a, b, Qt::CaseSensitive);
-        return Sign(result, 0);
-    }
-    template <class A, class B> int operator()(const A&, const B&) const { return 0; }
-};
-
 struct Texter {
     QString operator()(std::monostate) const { return {}; }
     QString operator()(std::int32_t value) const { return QString::number(value); }
@@ -36,7 +25,19 @@ struct Texter {
 int CompareCacheValues(const CacheValue& a, const CacheValue& b) {
     if (a.index() != b.index())
         return Sign(a.index(), b.index());
-    return std::visit(Comparer{}, a, b);
+    // A switch, not std::visit: this is the sort's inner loop.
+    switch (a.index()) {
+    case 1:
+        return Sign(*std::get_if<std::int32_t>(&a), *std::get_if<std::int32_t>(&b));
+    case 2:
+        return Sign(*std::get_if<bool>(&a), *std::get_if<bool>(&b));
+    case 3:
+        return Sign(QString::compare(*std::get_if<QString>(&a), *std::get_if<QString>(&b),
+                                     Qt::CaseSensitive),
+                    0);
+    default:
+        return 0;
+    }
 }
 
 CacheValue ReadCacheValue(const TField& field) {

@@ -100,4 +100,17 @@ int GridGeometry::TopRowShowing(int row) const {
     return TopRow;
 }
 
+int GridGeometry::ScrollXShowing(const TDBColumn* column) const {
+    for (const ColumnSpan& span : Columns) {
+        if (span.Column != column)
+            continue;
+        if (span.Left < Rows.left())
+            return ScrollX - (Rows.left() - span.Left);
+        if (span.Left + span.Width > Rows.right() + 1)
+            return ScrollX +
+                   std::min(span.Left + span.Width - Rows.right() - 1, span.Left - Rows.left());
+    }
+    return ScrollX;
+}
+
 } // namespace trevalo

@@ -62,6 +62,9 @@ public:
     Hit HitTest(QPoint point) const;
     /// The top row that shows \p row wholly, moving as little as possible.
     int TopRowShowing(int row) const;
+    /// The horizontal scroll position that shows \p column wholly, moving as little as
+    /// possible; the present one for no column.
+    int ScrollXShowing(const TDBColumn* column) const;
 };
 
 } // namespace trevalo

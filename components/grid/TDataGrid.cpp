@@ -105,7 +105,7 @@ void TDataGrid::ViewChanged() {
             CloseEditor();
     }
     Relayout();
-    ScrollToFocusedRow();
+    ScrollToFocus();
     if (navigator_)
         navigator_->UpdateButtons();
 }
@@ -138,11 +138,14 @@ void TDataGrid::Relayout() {
     update();
 }
 
-void TDataGrid::ScrollToFocusedRow() {
+void TDataGrid::ScrollToFocus() {
     const int row = view_->DataController().FocusedRow();
-    if (row < 0 || geometry_.TopRowShowing(row) == topRow_)
+    const int top = row < 0 ? topRow_ : geometry_.TopRowShowing(row);
+    const int scrollX = geometry_.ScrollXShowing(view_->FocusedColumn());
+    if (top == topRow_ && scrollX == scrollX_)
         return;
-    topRow_ = geometry_.TopRowShowing(row);
+    topRow_ = top;
+    scrollX_ = scrollX;
     Relayout();
 }
 

@@ -83,7 +83,8 @@ private:
 
     void ViewChanged();
     void Relayout();
-    void ScrollToFocusedRow();
+    /// Scrolls the focused cell into view.
+    void ScrollToFocus();
     /// Takes the focus from an open editor to the grid, writing its text; false (after
     /// showing the error, with the focus back in the editor) when the text cannot be written.
     bool TakeFocusFromEditor();

@@ -20,13 +20,13 @@ TDBColumn& GridDriver::Column(const char* name) const {
 
 QPoint GridDriver::CellCenter(int row, const char* column) const {
     const GridGeometry& geometry = grid_.Geometry();
-    if (row < geometry.TopRow || row >= geometry.TopRow + geometry.PageRows) {
-        auto* bar = grid_.findChild<QScrollBar*>();
-        for (QScrollBar* each : grid_.findChildren<QScrollBar*>())
-            if (each->orientation() == Qt::Vertical)
-                bar = each;
-        bar->setValue(std::max(row - geometry.PageRows / 2, 0));
-    }
+    QScrollBar* vertical = nullptr;
+    QScrollBar* horizontal = nullptr;
+    for (QScrollBar* bar : grid_.findChildren<QScrollBar*>())
+        (bar->orientation() == Qt::Vertical ? vertical : horizontal) = bar;
+    if (row < geometry.TopRow || row >= geometry.TopRow + geometry.PageRows)
+        vertical->setValue(std::max(row - geometry.PageRows / 2, 0));
+    horizontal->setValue(geometry.ScrollXShowing(&Column(column)));
     return grid_.Geometry().CellRect(row, &Column(column)).center();
 }
 

@@ -450,6 +450,35 @@ TEST_F(Grid, TheFocusedRowShowsSelectionOrInactiveColoursButItsFocusedCell) {
     EXPECT_EQ(combatants_->Background(1, "tvInitName"), palette.color(QPalette::Button));
 }
 
+TEST_F(Grid, TheCheckBoxColumnShowsThreeStatesAndRefusesClicks) {
+    AddCombatant(QStringLiteral("Yes"), 3, 1);
+    AddCombatant(QStringLiteral("No"), 2, 1, false);
+    AddCombatant(QStringLiteral("Blank"), 1, 1, QVariant());
+    QTest::mouseClick(&Component<TStyledCheckBox>("ckbxShowAll"), Qt::LeftButton);
+    combatants_->Column("tvInitActive").SetVisible(true);
+    ASSERT_EQ(Rows(), QStringList({"Yes 3", "No 2", "Blank 1"}));
+    main_->setFocus();
+    auto box = [this](int row) {
+        combatants_->CellCenter(row, "tvInitActive");
+        const QRect cell =
+            combatants_->Grid().Geometry().CellRect(row, &combatants_->Column("tvInitActive"));
+        const QImage image = combatants_->Grid().grab(cell).toImage();
+        // The stripes differ by row; only the box in the middle counts.
+        return image.copy(
+            QRect(QPoint(0, 0), QSize(13, 13)).translated(image.rect().center() - QPoint(6, 6)));
+    };
+    const QImage checked = box(0), unchecked = box(1), grayed = box(2);
+    EXPECT_NE(checked, unchecked);
+    EXPECT_NE(checked, grayed);
+    EXPECT_NE(unchecked, grayed);
+    combatants_->ClickCell(1, "tvInitActive");
+    combatants_->Key(Qt::Key_Space);
+    combatants_->Key(Qt::Key_Return);
+    Locate(QStringLiteral("No"));
+    EXPECT_EQ(Combatants().FieldByName(QStringLiteral("Active")).Value(), QVariant(false));
+    EXPECT_EQ(combatants_->Grid().Editor(), nullptr);
+}
+
 // ---- navigator -------------------------------------------------------------------------------
 
 TEST_F(Grid, TheNavigatorShowsInsertPostCancelAndTracksTheState) {

@@ -64,12 +64,14 @@ void TrackerFixture::Locate(const QString& name) {
     ADD_FAILURE() << "no combatant " << name.toStdString();
 }
 
-void TrackerFixture::AddCombatant(const QString& name, QVariant init, QVariant passes) {
+void TrackerFixture::AddCombatant(const QString& name, QVariant init, QVariant passes,
+                                  QVariant active) {
     TWorkingView& view = Combatants();
     view.Insert();
     view.FieldByName(QStringLiteral("Name")).SetValue(name);
     view.FieldByName(QStringLiteral("Init")).SetValue(init);
     view.FieldByName(QStringLiteral("Passes")).SetValue(passes);
+    view.FieldByName(QStringLiteral("Active")).SetValue(active);
     view.Post();
 }
 

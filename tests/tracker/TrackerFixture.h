@@ -38,7 +38,8 @@ protected:
     TWorkingView& Effects() const { return Component<TWorkingView>("wvEffects"); }
 
     /// Adds a combatant through the working view, as the grid does.
-    void AddCombatant(const QString& name, QVariant init, QVariant passes = 1);
+    void AddCombatant(const QString& name, QVariant init, QVariant passes = 1,
+                      QVariant active = true);
     void AddEffect(const QString& name, QVariant endOnTurn);
     /// The names that \p view shows, in its own order.
     static QStringList Names(TWorkingView& view, const char* field);
