@@ -6,6 +6,15 @@
 
 namespace trevalo {
 
+namespace {
+
+constexpr int kGroupedIndent = 6; ///< grouped headers stand this far from the box's left
+constexpr int kGroupedTop = 8;    ///< and this far from its top
+constexpr int kEdgeGrip = 3;      ///< pixels either side of a header's right edge that size it
+constexpr int kFilterButtonWidth = 12;
+
+} // namespace
+
 void GridGeometry::Compute(const TDBTableView& view, const GridMetrics& metrics, QSize size,
                            int topRow, int scrollX) {
     // One pixel of border all round, as the flat look draws it.
@@ -19,7 +28,12 @@ void GridGeometry::Compute(const TDBTableView& view, const GridMetrics& metrics,
                                        : QRect();
     y += Header.height();
     const int stripTop = inner.bottom() + 1 - metrics.ScrollBarExtent;
-    Rows = QRect(inner.left(), y, inner.width(), std::max(stripTop - y, 0));
+    const bool filtered = !view.DataController().Filter().IsEmpty();
+    FilterBox = filtered ? QRect(inner.left(), stripTop - metrics.FilterBoxHeight, inner.width(),
+                                 metrics.FilterBoxHeight)
+                         : QRect();
+    const int rowsBottom = stripTop - FilterBox.height();
+    Rows = QRect(inner.left(), y, inner.width(), std::max(rowsBottom - y, 0));
 
     RowHeight = metrics.RowHeight;
     RowCount = view.DataController().RowCount();
@@ -40,11 +54,20 @@ void GridGeometry::Compute(const TDBTableView& view, const GridMetrics& metrics,
     HorizontalBar = QRect(Navigator.right() + 1, stripTop,
                           std::max(inner.right() - Navigator.right(), 0), metrics.ScrollBarExtent);
 
+    GroupedHeaders.clear();
+    int groupedLeft = GroupBox.left() + kGroupedIndent;
+    for (TDBColumn* column : view.GroupedColumns()) {
+        const int width = view.ColumnWidth(*column, metrics.DigitWidth);
+        GroupedHeaders.append({column, groupedLeft, width});
+        groupedLeft += width + kGroupedIndent;
+    }
+
     Columns.clear();
     ContentWidth = 0;
     for (TDBColumn* column : view.VisibleColumns()) {
         const int width = view.ColumnWidth(*column, metrics.DigitWidth);
-        Columns.append({column, ContentWidth, width});
+        Columns.append(
+            {column, ContentWidth, width, view.MayFilter(*column), view.MaySize(*column)});
         ContentWidth += width;
     }
     ScrollX = std::clamp(scrollX, 0, std::max(ContentWidth - Rows.width(), 0));
@@ -72,24 +95,73 @@ QRect GridGeometry::HeaderRect(const TDBColumn* column) const {
     return QRect();
 }
 
+QRect GridGeometry::FilterButtonRect(const TDBColumn* column) const {
+    for (const ColumnSpan& span : Columns) {
+        if (span.Column == column && span.Filterable)
+            return QRect(span.Left + span.Width - kFilterButtonWidth - 2, Header.top() + 2,
+                         kFilterButtonWidth, Header.height() - 4);
+    }
+    return QRect();
+}
+
+QRect GridGeometry::GroupedHeaderRect(const TDBColumn* column) const {
+    for (const ColumnSpan& span : GroupedHeaders) {
+        if (span.Column == column)
+            return QRect(span.Left, GroupBox.top() + kGroupedTop, span.Width,
+                         std::min(Header.height(), GroupBox.height() - kGroupedTop));
+    }
+    return QRect();
+}
+
+int GridGeometry::HeaderPositionAt(int x) const {
+    int position = 0;
+    for (const ColumnSpan& span : Columns) {
+        if (x < span.Left + span.Width / 2)
+            break;
+        ++position;
+    }
+    return position;
+}
+
+int GridGeometry::GroupLevelAt(int x) const {
+    int level = 0;
+    for (const ColumnSpan& span : GroupedHeaders) {
+        if (x < span.Left + span.Width / 2)
+            break;
+        ++level;
+    }
+    return level;
+}
+
 GridGeometry::Hit GridGeometry::HitTest(QPoint point) const {
-    if (GroupBox.contains(point))
+    if (GroupBox.contains(point)) {
+        for (const ColumnSpan& span : GroupedHeaders) {
+            if (GroupedHeaderRect(span.Column).contains(point))
+                return {Area::GroupedHeader, span.Column, -1};
+        }
         return {Area::GroupBox, nullptr, -1};
+    }
     const bool inHeader = Header.contains(point);
     const bool inRows = Rows.contains(point);
     if (!inHeader && !inRows)
         return {};
     TDBColumn* column = nullptr;
     for (const ColumnSpan& span : Columns) {
+        if (inHeader && span.Sizable &&
+            std::abs(point.x() - (span.Left + span.Width - 1)) <= kEdgeGrip)
+            return {Area::HeaderEdge, span.Column, -1};
         if (point.x() >= span.Left && point.x() < span.Left + span.Width)
             column = span.Column;
     }
-    if (inHeader)
+    if (inHeader) {
+        if (column && FilterButtonRect(column).contains(point))
+            return {Area::FilterButton, column, -1};
         return {column ? Area::Header : Area::None, column, -1};
+    }
     const int row = TopRow + (point.y() - Rows.top()) / RowHeight;
-    if (!column || row >= RowCount)
+    if (row >= RowCount)
         return {Area::Rows, column, -1};
-    return {Area::Cell, column, row};
+    return {column ? Area::Cell : Area::Rows, column, row};
 }
 
 int GridGeometry::TopRowShowing(int row) const {

@@ -16,7 +16,8 @@ class TDBTableView;
 struct GridMetrics {
     int RowHeight = 19;
     int HeaderHeight = 19;
-    int GroupBoxHeight = 28;
+    int FilterBoxHeight = 22;
+    int GroupBoxHeight = 35;
     int ScrollBarExtent = 16;
     int DigitWidth = 6;
     int NavigatorWidth = 0; ///< the navigator's buttons plus its offset
@@ -26,11 +27,13 @@ struct ColumnSpan {
     TDBColumn* Column;
     int Left; ///< in the grid's coordinates, after horizontal scrolling
     int Width;
+    bool Filterable = false; ///< its header carries the filter drop-down button
+    bool Sizable = false;    ///< its header's right edge can be dragged
 };
 
 class GridGeometry {
 public:
-    enum class Area { None, GroupBox, Header, Cell, Rows };
+    enum class Area { None, GroupBox, GroupedHeader, Header, HeaderEdge, FilterButton, Cell, Rows };
     struct Hit {
         Area Where = Area::None;
         TDBColumn* Column = nullptr;
@@ -43,8 +46,10 @@ public:
                  int scrollX);
 
     QRect GroupBox;
+    QList<ColumnSpan> GroupedHeaders; ///< the grouped columns' headers inside the group-by box
     QRect Header;
     QRect Rows;      ///< the data area, right of which VerticalBar stands when needed
+    QRect FilterBox; ///< empty while no view filter is set
     QRect Navigator; ///< left end of the bottom strip
     QRect HorizontalBar;
     QRect VerticalBar; ///< empty when every row fits
@@ -59,6 +64,12 @@ public:
     QRect RowRect(int row) const;
     QRect CellRect(int row, const TDBColumn* column) const;
     QRect HeaderRect(const TDBColumn* column) const;
+    QRect FilterButtonRect(const TDBColumn* column) const;
+    QRect GroupedHeaderRect(const TDBColumn* column) const;
+    /// Where a header dropped at \p x would go among the header row's columns.
+    int HeaderPositionAt(int x) const;
+    /// Where a header dropped at \p x would go in the grouping list.
+    int GroupLevelAt(int x) const;
     Hit HitTest(QPoint point) const;
     /// The top row that shows \p row wholly, moving as little as possible.
     int TopRowShowing(int row) const;

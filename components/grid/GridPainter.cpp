@@ -13,6 +13,9 @@ namespace trevalo {
 namespace {
 
 const QString kGroupByText = QStringLiteral("Drag a column header here to group by that column");
+const QString kEmptyFilterText = QStringLiteral("<Filter is Empty>");
+constexpr int kExpanderSize = 9;
+constexpr int kLevelIndent = 16;
 constexpr int kTextMargin = 2;
 constexpr int kGroupByIndent = 6;
 
@@ -47,26 +50,35 @@ void GridPainter::Paint(const PaintState& state) {
     painter_.setClipRect(geometry_.Header.united(geometry_.Rows));
     if (!geometry_.Header.isEmpty()) {
         for (const ColumnSpan& span : geometry_.Columns)
-            PaintHeader(span, span.Column == state.PressedHeader);
+            PaintHeader(geometry_.HeaderRect(span.Column), *span.Column,
+                        span.Column == state.PressedHeader, span.Filterable);
     }
     painter_.setClipRect(geometry_.Rows);
     const int last = std::min(geometry_.RowCount, geometry_.TopRow + geometry_.PageRows + 1);
     for (int row = geometry_.TopRow; row < last; ++row)
         PaintRow(row, state);
     painter_.restore();
+    if (!geometry_.FilterBox.isEmpty())
+        PaintFilterBox();
+    if (state.DraggedHeader)
+        PaintHeader(state.DragRect, *state.DraggedHeader, false, false);
     painter_.setPen(ResolveColor(SystemColor::BtnShadow, palette_));
     painter_.drawRect(all.adjusted(0, 0, -1, -1));
 }
 
 void GridPainter::PaintGroupBox() {
     painter_.fillRect(geometry_.GroupBox, ResolveColor(SystemColor::BtnShadow, palette_));
-    painter_.setPen(ResolveColor(SystemColor::BtnFace, palette_));
-    painter_.drawText(geometry_.GroupBox.adjusted(kGroupByIndent, 0, 0, 0),
-                      Qt::AlignLeft | Qt::AlignVCenter, kGroupByText);
+    if (geometry_.GroupedHeaders.isEmpty()) {
+        painter_.setPen(ResolveColor(SystemColor::BtnFace, palette_));
+        painter_.drawText(geometry_.GroupBox.adjusted(kGroupByIndent, 0, 0, 0),
+                          Qt::AlignLeft | Qt::AlignVCenter, kGroupByText);
+    }
+    for (const ColumnSpan& span : geometry_.GroupedHeaders)
+        PaintHeader(geometry_.GroupedHeaderRect(span.Column), *span.Column, false, false);
 }
 
-void GridPainter::PaintHeader(const ColumnSpan& span, bool pressed) {
-    const QRect rect(span.Left, geometry_.Header.top(), span.Width, geometry_.Header.height());
+void GridPainter::PaintHeader(const QRect& rect, const TDBColumn& column, bool pressed,
+                              bool filterable) {
     painter_.fillRect(rect, ResolveColor(SystemColor::BtnFace, palette_));
     const QColor light = ResolveColor(SystemColor::BtnHighlight, palette_);
     const QColor dark = ResolveColor(SystemColor::BtnShadow, palette_);
@@ -77,20 +89,36 @@ void GridPainter::PaintHeader(const ColumnSpan& span, bool pressed) {
     painter_.drawLine(rect.bottomLeft(), rect.bottomRight());
     painter_.drawLine(rect.topRight(), rect.bottomRight());
 
-    const SortOrder order = view_.ColumnSortOrder(*span.Column);
     QRect text = rect.adjusted(kTextMargin, 1, -kTextMargin, 0);
+    if (filterable) {
+        const QRect button = geometry_.FilterButtonRect(&column);
+        PaintFilterButton(button);
+        text.setRight(button.left() - 1);
+    }
+    const SortOrder order = view_.ColumnSortOrder(column);
     if (order != SortOrder::None) {
-        PaintSortMark(rect, order == SortOrder::Ascending);
+        PaintSortMark(QRect(text.right() - 9, rect.top(), 9, rect.height()),
+                      order == SortOrder::Ascending);
         text.setRight(text.right() - 10);
     }
     painter_.setPen(ResolveColor(SystemColor::BtnText, palette_));
     painter_.drawText(text.translated(pressed ? 1 : 0, pressed ? 1 : 0),
-                      HorizontalAlignment(span.Column->HeaderAlignmentHorz()) | Qt::AlignTop,
-                      span.Column->HeaderText(view_.ColumnField(*span.Column)));
+                      HorizontalAlignment(column.HeaderAlignmentHorz()) | Qt::AlignTop,
+                      column.HeaderText(view_.ColumnField(column)));
+}
+
+void GridPainter::PaintFilterButton(const QRect& button) {
+    painter_.setPen(ResolveColor(SystemColor::BtnShadow, palette_));
+    painter_.drawRect(button.adjusted(0, 0, -1, -1));
+    const QPoint center = button.center();
+    painter_.setPen(ResolveColor(SystemColor::BtnText, palette_));
+    for (int line = 0; line < 3; ++line)
+        painter_.drawLine(center.x() - 2 + line, center.y() - 1 + line, center.x() + 2 - line,
+                          center.y() - 1 + line);
 }
 
 void GridPainter::PaintSortMark(const QRect& header, bool ascending) {
-    const int x = header.right() - 10;
+    const int x = header.left();
     const int y = header.center().y() - 2;
     painter_.setPen(ResolveColor(SystemColor::BtnShadow, palette_));
     for (int line = 0; line < 4; ++line) {
@@ -99,8 +127,58 @@ void GridPainter::PaintSortMark(const QRect& header, bool ascending) {
     }
 }
 
+void GridPainter::PaintFilterBox() {
+    const QRect box = geometry_.FilterBox;
+    painter_.fillRect(box, ResolveColor(SystemColor::BtnFace, palette_));
+    painter_.setPen(ResolveColor(SystemColor::BtnShadow, palette_));
+    painter_.drawLine(box.topLeft(), box.topRight());
+    const TDBDataController& data = view_.DataController();
+    QStringList names;
+    for (int field = 0; field < data.FieldCount(); ++field)
+        names.append(data.Field(field) ? data.Field(field)->DisplayLabel() : QString());
+    const QString caption = data.Filter().Caption(names);
+    painter_.setPen(ResolveColor(SystemColor::BtnText, palette_));
+    painter_.drawText(box.adjusted(kGroupByIndent, 0, -kGroupByIndent, 0),
+                      Qt::AlignLeft | Qt::AlignVCenter,
+                      caption.isEmpty() ? kEmptyFilterText : caption);
+}
+
+void GridPainter::PaintGroupRow(int row, const PaintState& state) {
+    const TDBDataController& data = view_.DataController();
+    const QRect rect = geometry_.RowRect(row);
+    const bool focused = row == data.FocusedRow();
+    const CellColors colors = !focused ? CellColors{SystemColor::BtnFace, SystemColor::BtnText}
+                              : state.HasFocus ? view_.Styles().ForSelection()
+                                               : view_.Styles().ForInactive();
+    painter_.fillRect(rect.adjusted(0, 0, 0, -1), ResolveColor(colors.Background, palette_));
+    QRect expander(0, 0, kExpanderSize, kExpanderSize);
+    expander.moveCenter(QPoint(rect.left() + data.RowLevel(row) * kLevelIndent + kLevelIndent / 2,
+                               rect.center().y()));
+    painter_.setPen(ResolveColor(colors.Text, palette_));
+    painter_.drawRect(expander.adjusted(0, 0, -1, -1));
+    const QPoint c = expander.center();
+    painter_.drawLine(c.x() - 2, c.y(), c.x() + 2, c.y());
+    if (!data.IsExpanded(row))
+        painter_.drawLine(c.x(), c.y() - 2, c.x(), c.y() + 2);
+    const TDBColumn* column = nullptr;
+    for (TDBColumn* each : view_.GroupedColumns()) {
+        if (view_.ColumnFieldIndex(*each) == data.GroupField(row))
+            column = each;
+    }
+    const QString header = column ? column->HeaderText(view_.ColumnField(*column)) : QString();
+    painter_.drawText(rect.adjusted(expander.right() + 6 - rect.left(), 0, 0, 0),
+                      Qt::AlignLeft | Qt::AlignVCenter,
+                      QStringLiteral("%1 : %2").arg(header, DisplayText(data.GroupValue(row))));
+    painter_.setPen(ResolveColor(SystemColor::BtnShadow, palette_));
+    painter_.drawLine(rect.bottomLeft(), rect.bottomRight());
+}
+
 void GridPainter::PaintRow(int row, const PaintState& state) {
     const TDBDataController& data = view_.DataController();
+    if (data.IsGroupRow(row)) {
+        PaintGroupRow(row, state);
+        return;
+    }
     const bool focusedRow = row == data.FocusedRow();
     const TViewStyles& styles = view_.Styles();
     for (const ColumnSpan& span : geometry_.Columns) {

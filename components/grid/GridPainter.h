@@ -18,6 +18,8 @@ struct PaintState {
     bool HasFocus = false;
     const TDBColumn* PressedHeader = nullptr;
     const TDBColumn* PressedButtonColumn = nullptr; ///< in the focused row, while held down
+    const TDBColumn* DraggedHeader = nullptr;
+    QRect DragRect; ///< where the dragged header follows the pointer
 };
 
 class GridPainter {
@@ -29,8 +31,11 @@ public:
 
 private:
     void PaintGroupBox();
-    void PaintHeader(const ColumnSpan& span, bool pressed);
+    void PaintHeader(const QRect& rect, const TDBColumn& column, bool pressed, bool filterable);
+    void PaintFilterButton(const QRect& button);
     void PaintRow(int row, const PaintState& state);
+    void PaintGroupRow(int row, const PaintState& state);
+    void PaintFilterBox();
     void PaintCell(int row, const ColumnSpan& span, const QRect& rect, bool pressed);
     void PaintSortMark(const QRect& header, bool ascending);
 

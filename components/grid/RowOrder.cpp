@@ -4,47 +4,79 @@
 
 namespace trevalo {
 
-void RowOrder::Rebuild(const RecordCache& cache, const QList<SortKey>& keys, const EditPin& pin) {
-    const int count = cache.Count();
-    records_.clear();
-    records_.reserve(static_cast<std::size_t>(count));
-    for (int record = 0; record < count; ++record)
-        if (record != pin.Record)
-            records_.push_back(record);
+namespace {
 
-    std::sort(records_.begin(), records_.end(), [&cache, &keys](int a, int b) {
-        for (const SortKey& key : keys) {
-            const int result =
-                CompareCacheValues(cache.Value(a, key.Field), cache.Value(b, key.Field));
-            if (result != 0)
-                return key.Order == SortOrder::Descending ? result > 0 : result < 0;
-        }
+int Compare(const CacheValue& a, const CacheValue& b, SortOrder order) {
+    const int result = CompareCacheValues(a, b);
+    return order == SortOrder::Descending ? -result : result;
+}
+
+} // namespace
+
+void RowOrder::Rebuild(const RecordCache& cache, const QList<SortKey>& keys, int groupKeys,
+                       const EditPin& pin, const ViewFilter& filter) {
+    const int count = cache.Count();
+    const bool pinned = pin.Record >= 0 && pin.Record < count;
+    sorted_.clear();
+    passes_.assign(static_cast<std::size_t>(count), true);
+    for (int record = 0; record < count; ++record) {
+        passes_[static_cast<std::size_t>(record)] = filter.Passes(cache, record);
+        if (record != pin.Record)
+            sorted_.push_back(record);
+    }
+
+    std::sort(sorted_.begin(), sorted_.end(), [&cache, &keys](int a, int b) {
+        for (const SortKey& key : keys)
+            if (const int result =
+                    Compare(cache.Value(a, key.Field), cache.Value(b, key.Field), key.Order))
+                return result < 0;
         return a < b;
     });
 
-    if (pin.Record >= 0 && pin.Record < count) {
-        const auto anchor = std::find(records_.begin(), records_.end(), pin.Anchor);
-        records_.insert(anchor, pin.Record);
+    position_.assign(static_cast<std::size_t>(count), -1);
+    shown_.clear();
+    for (std::size_t place = 0; place < sorted_.size(); ++place) {
+        const int record = sorted_[place];
+        position_[static_cast<std::size_t>(record)] = static_cast<int>(place);
+        if (passes_[static_cast<std::size_t>(record)])
+            shown_.push_back(record);
     }
+    if (!pinned)
+        return;
 
-    rows_.assign(static_cast<std::size_t>(count), -1);
-    for (std::size_t row = 0; row < records_.size(); ++row)
-        rows_[static_cast<std::size_t>(records_[row])] = static_cast<int>(row);
+    // The pin's group against a record's: <0 when the group comes first.
+    const auto groupOrder = [&](int record) {
+        for (int level = 0; level < groupKeys; ++level) {
+            const SortKey& key = keys[level];
+            if (const int result = Compare(pin.Group[static_cast<std::size_t>(level)],
+                                           cache.Value(record, key.Field), key.Order))
+                return result;
+        }
+        return 0;
+    };
+    auto at = std::find(shown_.begin(), shown_.end(), pin.Anchor);
+    if (at == shown_.end() || groupOrder(*at) != 0)
+        at = std::find_if(shown_.begin(), shown_.end(),
+                          [&groupOrder](int record) { return groupOrder(record) < 0; });
+    shown_.insert(at, pin.Record);
 }
 
 void RowOrder::Clear() {
-    records_.clear();
-    rows_.clear();
+    sorted_.clear();
+    position_.clear();
+    passes_.clear();
+    shown_.clear();
 }
 
-int RowOrder::Record(int row) const {
-    return row >= 0 && row < Count() ? records_[static_cast<std::size_t>(row)] : -1;
-}
-
-int RowOrder::Row(int record) const {
-    return record >= 0 && record < static_cast<int>(rows_.size())
-               ? rows_[static_cast<std::size_t>(record)]
-               : -1;
+int RowOrder::Following(int record) const {
+    if (record < 0 || record >= static_cast<int>(position_.size()))
+        return -1;
+    const int place = position_[static_cast<std::size_t>(record)];
+    for (std::size_t next = static_cast<std::size_t>(place) + 1;
+         place >= 0 && next < sorted_.size(); ++next)
+        if (passes_[static_cast<std::size_t>(sorted_[next])])
+            return sorted_[next];
+    return -1;
 }
 
 } // namespace trevalo

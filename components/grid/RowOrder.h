@@ -1,36 +1,47 @@
 /// \file
-/// The grid's rows: the record cache's indexes in display order, and the way back.
+/// The grid's records in display order: those the view filter passes, sorted, with the
+/// record being edited or inserted held in its place.
 #pragma once
 
 #include "components/grid/RecordCache.h"
 #include "components/grid/SortKeys.h"
+#include "components/grid/ViewFilter.h"
 
 #include <vector>
 
 namespace trevalo {
 
+/// A group's grouping values, from the outermost level down.
+using GroupPath = std::vector<CacheValue>;
+
 /// The record the working view is editing or inserting, held in place while it is typed into.
 struct EditPin {
     int Record = -1; ///< -1: nothing pinned
     int Anchor = -1; ///< the record it stands immediately before; -1: after all others
+    GroupPath Group; ///< the group it is shown in, one value per grouping field
 };
 
 class RowOrder {
 public:
-    /// Every record sorted by \p keys (nulls smallest, a descending key negated, the lower
-    /// record index first when all keys are equal); the pinned record goes before its anchor.
-    void Rebuild(const RecordCache& cache, const QList<SortKey>& keys, const EditPin& pin);
+    /// Every record that \p filter passes, and the pinned one, sorted by \p keys (nulls
+    /// smallest, a descending key negated, the lower record index first when all keys are
+    /// equal). The first \p groupKeys keys are the grouping ones: the pinned record goes before
+    /// its anchor when that stands in the pin's group, else after the last record of its group.
+    void Rebuild(const RecordCache& cache, const QList<SortKey>& keys, int groupKeys,
+                 const EditPin& pin, const ViewFilter& filter);
     void Clear();
 
-    int Count() const { return static_cast<int>(records_.size()); }
-    /// The record shown in \p row, or -1.
-    int Record(int row) const;
-    /// The row showing \p record, or -1.
-    int Row(int record) const;
+    /// The records in display order.
+    const std::vector<int>& Records() const { return shown_; }
+    /// The record after \p record in sort order that the filter passes, or -1; \p record need
+    /// not pass it itself.
+    int Following(int record) const;
 
 private:
-    std::vector<int> records_; ///< per row its record
-    std::vector<int> rows_;    ///< per record its row
+    std::vector<int> sorted_;   ///< every record but the pinned one, in sort order
+    std::vector<int> position_; ///< per record its place in sorted_, -1 for the pinned one
+    std::vector<bool> passes_;  ///< per record whether the filter passes it
+    std::vector<int> shown_;
 };
 
 } // namespace trevalo

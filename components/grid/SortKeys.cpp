@@ -26,7 +26,10 @@ void ApplyHeaderClick(QList<SortKey>& keys, int field, bool shift, bool ctrl,
         keys.removeIf([field](const SortKey& key) { return key.Field == field; });
         return;
     }
-    const SortOrder old = SortOrderOf(keys, field);
+    const SortOrder listed = SortOrderOf(keys, field);
+    // A grouped field shows ascending before it is ever clicked, so the first click turns it.
+    const SortOrder old =
+        listed == SortOrder::None && grouping.contains(field) ? SortOrder::Ascending : listed;
     if (!shift && !grouping.contains(field))
         keys.removeIf([&grouping](const SortKey& key) { return !grouping.contains(key.Field); });
     const SortOrder order =
@@ -36,6 +39,18 @@ void ApplyHeaderClick(QList<SortKey>& keys, int field, bool shift, bool ctrl,
         found->Order = order;
     else
         keys.append({field, order});
+}
+
+QList<SortKey> RowSortKeys(const QList<SortKey>& sortList, const QList<int>& grouping) {
+    QList<SortKey> keys;
+    for (const int field : grouping) {
+        const SortOrder listed = SortOrderOf(sortList, field);
+        keys.append({field, listed == SortOrder::None ? SortOrder::Ascending : listed});
+    }
+    for (const SortKey& key : sortList)
+        if (!grouping.contains(key.Field))
+            keys.append(key);
+    return keys;
 }
 
 } // namespace trevalo

@@ -1,6 +1,7 @@
 #include "components/grid/TDBDataController.h"
 
 #include <QScopedValueRollback>
+#include <algorithm>
 
 namespace trevalo {
 
@@ -39,6 +40,9 @@ TWorkingView* TDBDataController::View() const {
 void TDBDataController::SetFieldNames(const QStringList& names) {
     fieldNames_ = names;
     sortList_.removeIf([this](const SortKey& key) { return key.Field >= FieldCount(); });
+    if (grouping_.removeIf([this](int field) { return field >= FieldCount(); }) > 0)
+        rows_.ForgetExpansion();
+    filter_.Truncate(FieldCount());
     Load();
 }
 
@@ -78,38 +82,169 @@ void TDBDataController::SetSortList(const QList<SortKey>& keys) {
     Changed();
 }
 
+SortOrder TDBDataController::FieldSortOrder(int field) const {
+    return SortOrderOf(RowSortKeys(sortList_, grouping_), field);
+}
+
 void TDBDataController::ClickSort(int field, bool shift, bool ctrl) {
     if (field < 0 || field >= FieldCount())
         return;
-    ApplyHeaderClick(sortList_, field, shift, ctrl, /*grouping=*/{});
+    ApplyHeaderClick(sortList_, field, shift, ctrl, grouping_);
     RebuildRows();
     Changed();
 }
 
+// ---- grouping and the view filter ----------------------------------------------------------
+
+void TDBDataController::SetGroupingList(const QList<int>& fields) {
+    QList<int> accepted;
+    for (const int field : fields) {
+        Q_ASSERT_X(field >= 0 && field < FieldCount(), "SetGroupingList",
+                   "a grouping field is not bound");
+        if (field >= 0 && field < FieldCount() && !accepted.contains(field))
+            accepted.append(field);
+    }
+    if (accepted == grouping_)
+        return;
+    grouping_ = accepted;
+    rows_.ForgetExpansion();
+    focusedGroup_.clear();
+    // The pinned row stays in the group its values now give it.
+    pin_.Group = GroupOf(pin_.Record);
+    RebuildRows();
+    Changed();
+}
+
+int TDBDataController::GroupField(int row) const {
+    return IsGroupRow(row) ? grouping_.value(RowLevel(row), -1) : -1;
+}
+
+const CacheValue& TDBDataController::GroupValue(int row) const {
+    static const CacheValue null;
+    const GroupPath& path = rows_.Path(row);
+    return path.empty() ? null : path.back();
+}
+
+void TDBDataController::SetExpanded(int row, bool expanded) {
+    if (!IsGroupRow(row) || IsExpanded(row) == expanded)
+        return;
+    const int focused = FocusedRow();
+    if (focused >= row && focused < rows_.GroupEnd(row))
+        focusedGroup_ = rows_.Path(row);
+    rows_.SetExpanded(rows_.Path(row), expanded);
+    LayOutRows();
+    Changed();
+}
+
+void TDBDataController::SetColumnFilter(int field, std::optional<ColumnFilter> filter) {
+    if (field < 0 || field >= FieldCount())
+        return;
+    if (filter)
+        filter_.Set(field, *filter);
+    else
+        filter_.Remove(field);
+    RebuildRows();
+    Changed();
+}
+
+void TDBDataController::ClearFilter() {
+    filter_.Clear();
+    RebuildRows();
+    Changed();
+}
+
+QList<CacheValue> TDBDataController::DistinctValues(int field, bool* hasNull) const {
+    QList<CacheValue> values;
+    bool null = false;
+    for (int record = 0; field >= 0 && field < FieldCount() && record < RecordCount(); ++record) {
+        const CacheValue& value = Value(record, field);
+        if (std::holds_alternative<std::monostate>(value))
+            null = true;
+        else
+            values.append(value);
+    }
+    const auto less = [](const CacheValue& a, const CacheValue& b) {
+        return CompareCacheValues(a, b) < 0;
+    };
+    std::sort(values.begin(), values.end(), less);
+    values.erase(std::unique(values.begin(), values.end()), values.end());
+    if (hasNull)
+        *hasNull = null;
+    return values;
+}
+
+// ---- rows ----------------------------------------------------------------------------------
+
+GroupPath TDBDataController::GroupOf(int record) const {
+    GroupPath path;
+    for (const int field : grouping_)
+        path.push_back(record >= 0 ? Value(record, field) : CacheValue{});
+    return path;
+}
+
 void TDBDataController::RebuildRows() {
-    rows_.Rebuild(cache_, sortList_, pin_);
+    order_.Rebuild(cache_, RowSortKeys(sortList_, grouping_), static_cast<int>(grouping_.size()),
+                   pin_, filter_);
+    LayOutRows();
+}
+
+void TDBDataController::LayOutRows() {
+    rows_.Rebuild(cache_, order_.Records(), grouping_, pin_);
+    if (rows_.GroupRow(focusedGroup_) < 0)
+        focusedGroup_.clear();
+}
+
+int TDBDataController::FocusedRow() const {
+    const int group = focusedGroup_.empty() ? -1 : rows_.GroupRow(focusedGroup_);
+    return group >= 0 ? group : rows_.ShownRow(current_);
 }
 
 // ---- the view leads ------------------------------------------------------------------------
 
 void TDBDataController::FocusRow(int row) {
-    // The row being inserted is the focused one, so a click on it moves nothing either.
-    const int target = RowRecord(row);
     TWorkingView* view = View();
-    if (target < 0 || row == FocusedRow() || !view)
+    // The row being inserted is the focused one, so a click on it moves nothing either.
+    if (row < 0 || row >= RowCount() || row == FocusedRow() || !view)
         return;
-    const QByteArray bookmark = cache_.Bookmark(target);
-    if (view->IsEditing()) {
-        if (view->Modified())
-            view->Post();
-        else
-            view->Cancel();
-    }
+    if (IsGroupRow(row))
+        FocusGroup(*view, rows_.Path(row));
+    else
+        FocusRecord(*view, RowRecord(row));
+}
+
+void TDBDataController::Settle(TWorkingView& view) {
+    if (!view.IsEditing())
+        return;
+    if (view.Modified())
+        view.Post();
+    else
+        view.Cancel();
+}
+
+void TDBDataController::FocusRecord(TWorkingView& view, int record) {
+    const QByteArray bookmark = cache_.Bookmark(record);
+    focusedGroup_.clear();
+    Settle(view);
     // Settling reloaded the cache, and the edited record may have left the view: aim at the
     // clicked record by its bookmark, not by its old index.
     const int index = cache_.IndexOf(bookmark);
-    if (index >= 0)
-        view->MoveBy(index - current_);
+    if (index == current_)
+        Changed();
+    else if (index >= 0)
+        view.MoveBy(index - current_);
+}
+
+void TDBDataController::FocusGroup(TWorkingView& view, const GroupPath& group) {
+    Settle(view);
+    // Settling may have emptied the group, or moved rows.
+    const int row = rows_.GroupRow(group);
+    if (row < 0)
+        return;
+    const int first = rows_.FirstRecord(row);
+    if (first != current_)
+        view.MoveBy(first - current_);
+    focusedGroup_ = group;
+    Changed();
 }
 
 // ---- the working view leads ----------------------------------------------------------------
@@ -160,6 +295,7 @@ void TDBDataController::Scrolled(int distance) {
     if (locked_)
         return;
     const TWorkingView* view = View();
+    focusedGroup_.clear();
     if (distance != 0)
         current_ += distance;
     else if (view && pin_.Record < 0)
@@ -170,7 +306,9 @@ void TDBDataController::Scrolled(int distance) {
 void TDBDataController::PinEdited() {
     if (pin_.Record >= 0 || current_ < 0)
         return;
-    pin_ = {current_, RowRecord(FocusedRow() + 1)};
+    pin_ = {current_, order_.Following(current_), GroupOf(current_)};
+    focusedGroup_.clear();
+    RebuildRows();
     Changed();
 }
 
@@ -179,10 +317,14 @@ void TDBDataController::PinInserted(const TWorkingView& view) {
         return;
     const bool atEnd = view.Eof() || current_ < 0;
     const int record = atEnd ? cache_.Count() : current_;
+    // A new row joins the group it is begun in: its anchor's, or at the end the last one.
+    const int last = order_.Records().empty() ? -1 : order_.Records().back();
     cache_.Insert(record, {});
     ReadInto(cache_, record, BoundFields());
-    pin_ = {record, atEnd ? -1 : record + 1};
+    const int anchor = atEnd ? -1 : record + 1;
+    pin_ = {record, anchor, GroupOf(atEnd ? (last >= 0 ? last : record) : anchor)};
     current_ = record;
+    focusedGroup_.clear();
     RebuildRows();
     Changed();
 }
@@ -211,6 +353,7 @@ void TDBDataController::Reload(TWorkingView& view) {
 
 void TDBDataController::ReadLocked(TWorkingView& view) {
     const QScopedValueRollback lock(locked_, true);
+    focusedGroup_.clear();
     view.DisableControls();
     try {
         ReadRecords(view);
@@ -233,12 +376,15 @@ void TDBDataController::ReadRecords(TWorkingView& view) {
     cache_ = std::move(fresh);
     pin_ = {};
     current_ = cache_.IndexOf(view.GetBookmark());
+    rows_.PruneExpansion(cache_, grouping_);
 }
 
 void TDBDataController::Clear() {
     cache_ = RecordCache(FieldCount());
     current_ = -1;
     pin_ = {};
+    focusedGroup_.clear();
+    order_.Clear();
     rows_.Clear();
     Changed();
 }

@@ -58,6 +58,7 @@ void TDBTableView::SetDataSource(TDataSource* source) {
 void TDBTableView::Loaded() {
     QStringList fields;
     const QList<TDBColumn*> columns = findChildren<TDBColumn*>(Qt::FindDirectChildrenOnly);
+    columnOrder_ = columns;
     for (TDBColumn* column : columns) {
         if (!column->FieldName().isEmpty() && !fields.contains(column->FieldName()))
             fields.append(column->FieldName());
@@ -81,9 +82,83 @@ void TDBTableView::Loaded() {
 }
 
 QList<TDBColumn*> TDBTableView::VisibleColumns() const {
-    QList<TDBColumn*> visible = findChildren<TDBColumn*>(Qt::FindDirectChildrenOnly);
-    visible.removeIf([](const TDBColumn* column) { return !column->Visible(); });
+    QList<TDBColumn*> visible = columnOrder_;
+    const QList<int>& grouping = controller_.GroupingList();
+    visible.removeIf([this, &grouping](const TDBColumn* column) {
+        return !column->Visible() || grouping.contains(ColumnFieldIndex(*column));
+    });
     return visible;
+}
+
+QList<TDBColumn*> TDBTableView::GroupedColumns() const {
+    QList<TDBColumn*> grouped;
+    for (const int field : controller_.GroupingList()) {
+        for (TDBColumn* column : columnOrder_) {
+            if (ColumnFieldIndex(*column) == field) {
+                grouped.append(column);
+                break;
+            }
+        }
+    }
+    return grouped;
+}
+
+bool TDBTableView::MayGroup(const TDBColumn& column) const {
+    return column.Options().Grouping && ColumnFieldIndex(column) >= 0 &&
+           column.CellKind() == TDBColumn::Kind::Text;
+}
+
+bool TDBTableView::MayMove(const TDBColumn& column) const {
+    return column.Options().Moving;
+}
+
+bool TDBTableView::MaySize(const TDBColumn& column) const {
+    return column.Options().HorzSizing;
+}
+
+bool TDBTableView::MayFilter(const TDBColumn& column) const {
+    return column.Options().Filtering && ColumnFieldIndex(column) >= 0 &&
+           column.CellKind() == TDBColumn::Kind::Text;
+}
+
+void TDBTableView::MoveColumn(TDBColumn& column, int position) {
+    const QList<TDBColumn*> header = VisibleColumns();
+    PlaceBefore(column, position < header.size() ? header[position] : nullptr);
+}
+
+void TDBTableView::PlaceBefore(TDBColumn& column, TDBColumn* before) {
+    if (&column == before)
+        return;
+    columnOrder_.removeOne(&column);
+    const qsizetype at = before ? columnOrder_.indexOf(before) : columnOrder_.size();
+    columnOrder_.insert(at, &column);
+    if (OnChanged)
+        OnChanged();
+}
+
+void TDBTableView::SizeColumn(TDBColumn& column, int width) {
+    column.SetWidth(std::max(width, column.MinWidth()));
+    if (OnChanged)
+        OnChanged();
+}
+
+void TDBTableView::GroupBy(TDBColumn& column, int level) {
+    QList<int> grouping = controller_.GroupingList();
+    const int field = ColumnFieldIndex(column);
+    grouping.removeAll(field);
+    grouping.insert(std::clamp<qsizetype>(level, 0, grouping.size()), field);
+    if (focusedColumn_ == &column)
+        SetFocusedColumn(nullptr);
+    controller_.SetGroupingList(grouping);
+}
+
+void TDBTableView::Ungroup(TDBColumn& column, int position) {
+    const QList<TDBColumn*> header = VisibleColumns();
+    TDBColumn* before = position < header.size() ? header[position] : nullptr;
+    QList<int> grouping = controller_.GroupingList();
+    grouping.removeAll(ColumnFieldIndex(column));
+    controller_.SetGroupingList(grouping);
+    PlaceBefore(column, before);
 }
 
 int TDBTableView::ColumnFieldIndex(const TDBColumn& column) const {
@@ -152,6 +227,36 @@ void TDBTableView::ClickHeader(const TDBColumn& column, bool shift, bool ctrl) {
     if (field < 0 || !column.Options().Sorting || column.CellKind() != TDBColumn::Kind::Text)
         return;
     controller_.ClickSort(field, shift, ctrl);
+}
+
+QStringList TDBTableView::FilterEntries(const TDBColumn& column) const {
+    bool hasNull = false;
+    const QList<CacheValue> values = controller_.DistinctValues(ColumnFieldIndex(column), &hasNull);
+    QStringList entries{QStringLiteral("(All)"), QStringLiteral("(Custom...)")};
+    if (hasNull)
+        entries << QStringLiteral("(Blanks)") << QStringLiteral("(NonBlanks)");
+    for (const CacheValue& value : values)
+        entries.append(DisplayText(value));
+    return entries;
+}
+
+bool TDBTableView::ChooseFilterEntry(const TDBColumn& column, int index) {
+    const int field = ColumnFieldIndex(column);
+    bool hasNull = false;
+    const QList<CacheValue> values = controller_.DistinctValues(field, &hasNull);
+    const int blanks = hasNull ? 2 : 0;
+    if (index == 0) {
+        controller_.SetColumnFilter(field, std::nullopt);
+    } else if (index == 1) {
+        return false;
+    } else if (index < 2 + blanks) {
+        const FilterOperator op = index == 2 ? FilterOperator::Blank : FilterOperator::NonBlank;
+        controller_.SetColumnFilter(field, ColumnFilter{{{op, {}}}, false});
+    } else if (index - 2 - blanks < values.size()) {
+        controller_.SetColumnFilter(
+            field, ColumnFilter{{{FilterOperator::Equal, values[index - 2 - blanks]}}, false});
+    }
+    return true;
 }
 
 bool TDBTableView::MayInsert() const {

@@ -44,8 +44,10 @@ public:
     /// Called after anything the grid shows may have changed.
     std::function<void()> OnChanged;
 
-    /// The visible columns, left to right.
+    /// The columns of the header row, left to right: visible and not grouped.
     QList<TDBColumn*> VisibleColumns() const;
+    /// The grouped columns, in grouping order.
+    QList<TDBColumn*> GroupedColumns() const;
     /// The controller's field index of \p column's field, or -1 for an unbound column.
     int ColumnFieldIndex(const TDBColumn& column) const;
     TField* ColumnField(const TDBColumn& column) const;
@@ -64,6 +66,27 @@ public:
     void FocusRow(int row);
     /// Algorithms of header-click sorting; a column that may not be sorted ignores it.
     void ClickHeader(const TDBColumn& column, bool shift, bool ctrl);
+
+    /// Header actions the column and the view allow.
+    bool MayGroup(const TDBColumn& column) const;
+    bool MayMove(const TDBColumn& column) const;
+    bool MaySize(const TDBColumn& column) const;
+    bool MayFilter(const TDBColumn& column) const;
+    /// Moves \p column to \p position among the header row's columns.
+    void MoveColumn(TDBColumn& column, int position);
+    /// Sets the width the user dragged, not below the minimum.
+    void SizeColumn(TDBColumn& column, int width);
+    /// Groups by \p column at \p level of the grouping list; it leaves the header row.
+    void GroupBy(TDBColumn& column, int level);
+    /// Ungroups \p column, putting it back into the header row at \p position.
+    void Ungroup(TDBColumn& column, int position);
+
+    /// The entries of \p column's filter drop-down: "(All)", "(Custom...)", "(Blanks)" and
+    /// "(NonBlanks)" when a cached value of the column is null, then its distinct values.
+    QStringList FilterEntries(const TDBColumn& column) const;
+    /// Applies entry \p index of FilterEntries(); answers false for "(Custom...)", which
+    /// only a dialog can answer.
+    bool ChooseFilterEntry(const TDBColumn& column, int index);
 
     bool MayInsert() const;
     bool MayEdit() const;
@@ -86,6 +109,8 @@ private:
     QObject* StylesObject() { return &styles_; }
     TWorkingView* View() const { return controller_.View(); }
     QList<TDBColumn*> FocusableColumns() const;
+    /// Puts \p column in front of \p before (at the end for null) in the user's order.
+    void PlaceBefore(TDBColumn& column, TDBColumn* before);
 
     TDataSource* dataSource_ = nullptr;
     TDBDataController controller_;
@@ -95,6 +120,7 @@ private:
     TOptionsData optionsData_;
     TViewStyles styles_;
     TDBColumn* focusedColumn_ = nullptr;
+    QList<TDBColumn*> columnOrder_; ///< every column, in the order the user arranged
 };
 
 } // namespace trevalo

@@ -12,6 +12,7 @@
 #include <QApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QPushButton>
 #include <QScrollBar>
 #include <QStyle>
 
@@ -32,8 +33,10 @@ TDataGrid::TDataGrid(QWidget* parent)
     : QWidget(parent)
     , verticalBar_(new QScrollBar(Qt::Vertical, this))
     , horizontalBar_(new QScrollBar(Qt::Horizontal, this))
+    , customizeButton_(new QPushButton(QStringLiteral("Customize..."), this))
     , editor_(new TInplaceEdit(this)) {
     setFocusPolicy(Qt::StrongFocus);
+    setMouseTracking(true); // the sizing cursor over header edges
     setAttribute(Qt::WA_OpaquePaintEvent);
     for (QScrollBar* bar : {verticalBar_, horizontalBar_})
         bar->setFocusPolicy(Qt::NoFocus);
@@ -46,6 +49,9 @@ TDataGrid::TDataGrid(QWidget* parent)
         scrollX_ = value;
         Relayout();
     });
+    customizeButton_->setFocusPolicy(Qt::NoFocus);
+    customizeButton_->hide();
+    connect(customizeButton_, &QPushButton::clicked, this, [this] { OpenFilterDialog(nullptr); });
     editor_->OnGridKey = [this](QKeyEvent* event) { return HandleEditorKey(event); };
     editor_->OnLeaveGrid = [this] { LeaveGrid(); };
     connect(editor_, &QLineEdit::textEdited, this, &TDataGrid::EditorTextEdited);
@@ -53,7 +59,8 @@ TDataGrid::TDataGrid(QWidget* parent)
     const QFontMetrics metrics = fontMetrics();
     metrics_.RowHeight = std::max(metrics.height() + 6, 19); // room for a 16-pixel glyph
     metrics_.HeaderHeight = metrics.height() + 6;
-    metrics_.GroupBoxHeight = metrics.height() + 16;
+    metrics_.GroupBoxHeight = metrics_.HeaderHeight + 16; // a grouped header 8 from the top
+    metrics_.FilterBoxHeight = metrics.height() + 10;
     metrics_.ScrollBarExtent = style()->pixelMetric(QStyle::PM_ScrollBarExtent);
     metrics_.DigitWidth = metrics.horizontalAdvance(QLatin1Char('0'));
 }
@@ -132,6 +139,13 @@ void TDataGrid::Relayout() {
 
     if (navigator_)
         navigator_->setGeometry(geometry_.Navigator);
+    customizeButton_->setVisible(!geometry_.FilterBox.isEmpty());
+    if (!geometry_.FilterBox.isEmpty()) {
+        const QSize size = customizeButton_->sizeHint();
+        const QRect box = geometry_.FilterBox;
+        customizeButton_->setGeometry(box.right() - size.width() - 2, box.top() + 2, size.width(),
+                                      box.height() - 3);
+    }
     if (editorColumn_)
         editor_->setGeometry(geometry_.CellRect(view_->DataController().FocusedRow(), editorColumn_)
                                  .adjusted(0, 0, -1, -1));
@@ -140,6 +154,11 @@ void TDataGrid::Relayout() {
 
 void TDataGrid::ScrollToFocus() {
     const int row = view_->DataController().FocusedRow();
+    // Only a move of the focus scrolls; the user's own scrolling stays put otherwise.
+    if (row == scrolledToRow_ && view_->FocusedColumn() == scrolledToColumn_)
+        return;
+    scrolledToRow_ = row;
+    scrolledToColumn_ = view_->FocusedColumn();
     const int top = row < 0 ? topRow_ : geometry_.TopRowShowing(row);
     const int scrollX = geometry_.ScrollXShowing(view_->FocusedColumn());
     if (top == topRow_ && scrollX == scrollX_)
@@ -163,6 +182,12 @@ void TDataGrid::paintEvent(QPaintEvent*) {
     PaintState state;
     state.HasFocus = hasFocus() || editor_->hasFocus();
     state.PressedHeader = mouse_ == MouseState::HeaderPressed ? pressedColumn_ : nullptr;
+    if (mouse_ == MouseState::HeaderDragging) {
+        state.DraggedHeader = pressedColumn_;
+        state.DragRect =
+            QRect(dragPoint_ - QPoint(pressedColumnWidth_ / 2, geometry_.Header.height() / 2),
+                  QSize(pressedColumnWidth_, geometry_.Header.height()));
+    }
     state.PressedButtonColumn =
         mouse_ == MouseState::ButtonPressed && buttonHeld_ ? pressedColumn_ : nullptr;
     GridPainter(painter, palette(), *view_, geometry_).Paint(state);
@@ -171,23 +196,42 @@ void TDataGrid::paintEvent(QPaintEvent*) {
 // ---- mouse --------------------------------------------------------------------------------
 
 void TDataGrid::mousePressEvent(QMouseEvent* event) {
-    if (!view_ || event->button() != Qt::LeftButton || !TakeFocusFromEditor())
+    if (!view_ || event->button() != Qt::LeftButton)
+        return;
+    // What the user pointed at, before closing the editor changes anything.
+    const QPoint point = event->position().toPoint();
+    const GridGeometry::Hit hit = geometry_.HitTest(point);
+    if (!TakeFocusFromEditor())
         return;
     setFocus(Qt::MouseFocusReason);
-    const GridGeometry::Hit hit = geometry_.HitTest(event->position().toPoint());
-    if (hit.Where == GridGeometry::Area::Header) {
-        mouse_ = MouseState::HeaderPressed;
-        pressedColumn_ = hit.Column;
-        pressPoint_ = event->position().toPoint();
-        update();
-    } else if (hit.Where == GridGeometry::Area::Cell) {
-        PressCell(hit, event->modifiers());
+    switch (hit.Where) {
+    case GridGeometry::Area::Header:
+    case GridGeometry::Area::GroupedHeader:
+    case GridGeometry::Area::HeaderEdge:
+    case GridGeometry::Area::FilterButton:
+        PressHeader(hit, point);
+        break;
+    case GridGeometry::Area::Cell:
+    case GridGeometry::Area::Rows:
+        if (hit.Row >= 0 && view_->DataController().IsGroupRow(hit.Row))
+            PressGroupRow(hit.Row, point, false);
+        else if (hit.Where == GridGeometry::Area::Cell)
+            PressCell(hit, event->modifiers());
+        break;
+    case GridGeometry::Area::GroupBox:
+    case GridGeometry::Area::None:
+        break;
     }
 }
 
 void TDataGrid::mouseDoubleClickEvent(QMouseEvent* event) {
     // A second click on a cell acts as a first one; on a header it is no click at all.
-    if (view_ && geometry_.HitTest(event->position().toPoint()).Where == GridGeometry::Area::Cell)
+    if (!view_ || event->button() != Qt::LeftButton)
+        return;
+    const GridGeometry::Hit hit = geometry_.HitTest(event->position().toPoint());
+    if (hit.Row >= 0 && view_->DataController().IsGroupRow(hit.Row))
+        PressGroupRow(hit.Row, event->position().toPoint(), true);
+    else if (hit.Where == GridGeometry::Area::Cell)
         mousePressEvent(event);
 }
 
@@ -214,19 +258,26 @@ void TDataGrid::PressCell(const GridGeometry::Hit& hit, Qt::KeyboardModifiers mo
 
 void TDataGrid::mouseMoveEvent(QMouseEvent* event) {
     const QPoint point = event->position().toPoint();
-    if (mouse_ == MouseState::HeaderPressed) {
-        const QPoint moved = point - pressPoint_;
-        const int threshold = QApplication::startDragDistance();
-        if (std::abs(moved.x()) >= threshold || std::abs(moved.y()) >= threshold) {
-            mouse_ = MouseState::Idle;
-            update();
-        }
-    } else if (mouse_ == MouseState::ButtonPressed) {
-        const bool held = pressedCell_.contains(point);
-        if (held != buttonHeld_) {
+    switch (mouse_) {
+    case MouseState::HeaderPressed:
+    case MouseState::HeaderDragging:
+    case MouseState::Sizing:
+        MoveHeaderPointer(point);
+        break;
+    case MouseState::ButtonPressed:
+        if (const bool held = pressedCell_.contains(point); held != buttonHeld_) {
             buttonHeld_ = held;
             update();
         }
+        break;
+    case MouseState::Idle:
+        if (view_)
+            setCursor(geometry_.HitTest(point).Where == GridGeometry::Area::HeaderEdge
+                          ? Qt::SplitHCursor
+                          : Qt::ArrowCursor);
+        break;
+    case MouseState::CellPressed:
+        break;
     }
 }
 
@@ -234,21 +285,29 @@ void TDataGrid::mouseReleaseEvent(QMouseEvent* event) {
     if (event->button() != Qt::LeftButton)
         return;
     const MouseState state = std::exchange(mouse_, MouseState::Idle);
+    const QPoint point = event->position().toPoint();
     update();
-    if (state == MouseState::HeaderPressed) {
-        const Qt::KeyboardModifiers modifiers = event->modifiers();
-        view_->ClickHeader(*pressedColumn_, modifiers.testFlag(Qt::ShiftModifier),
-                           modifiers.testFlag(Qt::ControlModifier));
-    } else if (state == MouseState::ButtonPressed) {
+    switch (state) {
+    case MouseState::HeaderPressed:
+    case MouseState::HeaderDragging:
+    case MouseState::Sizing:
+        ReleaseHeader(state, point, event->modifiers());
+        break;
+    case MouseState::ButtonPressed:
         buttonHeld_ = false;
-        if (pressedCell_.contains(event->position().toPoint()))
+        if (pressedCell_.contains(point))
             ClickButton();
-    } else if (state == MouseState::CellPressed) {
-        const GridGeometry::Hit hit = geometry_.HitTest(event->position().toPoint());
+        break;
+    case MouseState::CellPressed: {
+        const GridGeometry::Hit hit = geometry_.HitTest(point);
         if (hit.Where == GridGeometry::Area::Cell && hit.Column == pressedColumn_ &&
             hit.Row == view_->DataController().FocusedRow() &&
             view_->OptionsBehavior().ImmediateEditor)
             OpenEditor(nullptr);
+        break;
+    }
+    case MouseState::Idle:
+        break;
     }
 }
 
@@ -287,6 +346,9 @@ bool TDataGrid::HandleGridKey(QKeyEvent* event) {
     const Qt::KeyboardModifiers modifiers = event->modifiers() & kModifiers;
     const bool ctrl = modifiers == Qt::ControlModifier;
     TDBDataController& data = view_->DataController();
+    if (data.FocusedRow() >= 0 && data.IsGroupRow(data.FocusedRow()) &&
+        HandleGroupRowKey(event->key()))
+        return true;
     switch (event->key()) {
     case Qt::Key_Tab:
     case Qt::Key_Backtab:
@@ -351,6 +413,26 @@ bool TDataGrid::HandleGridKey(QKeyEvent* event) {
     return typing;
 }
 
+bool TDataGrid::HandleGroupRowKey(int key) {
+    const int row = view_->DataController().FocusedRow();
+    switch (key) {
+    case Qt::Key_Right:
+    case Qt::Key_Plus:
+        ToggleGroup(row, true);
+        return true;
+    case Qt::Key_Left:
+    case Qt::Key_Minus:
+        ToggleGroup(row, false);
+        return true;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        ToggleGroup(row, std::nullopt);
+        return true;
+    default:
+        return false;
+    }
+}
+
 void TDataGrid::MoveRowBy(int rows) {
     const int focused = view_->DataController().FocusedRow();
     if (focused >= 0)
@@ -372,14 +454,14 @@ void TDataGrid::AskAndDelete() {
 QString TDataGrid::CellText() const {
     const TDBDataController& data = view_->DataController();
     const int field = view_->ColumnFieldIndex(*editorColumn_);
-    const int row = data.FocusedRow();
-    return field < 0 || row < 0 ? QString() : DisplayText(data.Value(data.RowRecord(row), field));
+    const int record = data.RowRecord(data.FocusedRow());
+    return field < 0 || record < 0 ? QString() : DisplayText(data.Value(record, field));
 }
 
 void TDataGrid::OpenEditor(QKeyEvent* typed) {
     TDBColumn* column = view_->FocusedColumn();
     const int row = view_->DataController().FocusedRow();
-    if (!column || row < 0)
+    if (!column || view_->DataController().RowRecord(row) < 0)
         return;
     if (column->CellKind() == TDBColumn::Kind::Button) {
         if (!typed)

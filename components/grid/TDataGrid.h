@@ -11,7 +11,9 @@
 #include <QObject>
 #include <QPointer>
 #include <QWidget>
+#include <optional>
 
+class QPushButton;
 class QScrollBar;
 
 namespace trevalo {
@@ -68,7 +70,14 @@ protected:
 
 private:
     /// What a held mouse button is doing.
-    enum class MouseState { Idle, HeaderPressed, ButtonPressed, CellPressed };
+    enum class MouseState {
+        Idle,
+        HeaderPressed,  ///< a header held, not yet moved by the drag threshold
+        HeaderDragging, ///< a header being carried to the group-by box or another place
+        Sizing,         ///< a header's right edge being dragged
+        ButtonPressed,  ///< a row button held down
+        CellPressed,    ///< a text cell held; the editor opens on release
+    };
 
     bool MayInsert() const override;
     bool MayEdit() const override;
@@ -91,6 +100,16 @@ private:
     bool HandleGridKey(QKeyEvent* event);
     bool HandleEditorKey(QKeyEvent* event);
     void PressCell(const GridGeometry::Hit& hit, Qt::KeyboardModifiers modifiers);
+    void PressGroupRow(int row, QPoint point, bool toggle);
+    void ToggleGroup(int row, std::optional<bool> expand);
+    void PressHeader(const GridGeometry::Hit& hit, QPoint point);
+    void MoveHeaderPointer(QPoint point);
+    void ReleaseHeader(MouseState state, QPoint point, Qt::KeyboardModifiers modifiers);
+    void DropHeader(QPoint point);
+    void OpenFilterDropDown(TDBColumn& column);
+    void OpenFilterDialog(TDBColumn* column);
+    /// Expands or collapses the focused group row; answers whether \p key did so.
+    bool HandleGroupRowKey(int key);
     void MoveRowBy(int rows);
     void AskAndDelete();
     void ClickButton();
@@ -111,6 +130,7 @@ private:
     TGridNavigator* navigator_ = nullptr;
     QScrollBar* verticalBar_ = nullptr;
     QScrollBar* horizontalBar_ = nullptr;
+    QPushButton* customizeButton_ = nullptr; ///< on the filter box
     TInplaceEdit* editor_ = nullptr;
     TDBColumn* editorColumn_ = nullptr; ///< the column the open text editor edits
     int editorRow_ = -1;
@@ -125,10 +145,15 @@ private:
 
     MouseState mouse_ = MouseState::Idle;
     QPoint pressPoint_;
+    QPoint dragPoint_;
+    bool pressedInGroupBox_ = false; ///< the pressed header is a grouped one
+    int pressedColumnWidth_ = 0;
     QRect pressedCell_; ///< where the pressed cell stood when pressed
     TDBColumn* pressedColumn_ = nullptr;
     int pressedRow_ = -1;
     int topRow_ = 0;
+    int scrolledToRow_ = -1; ///< the focus last scrolled into view
+    TDBColumn* scrolledToColumn_ = nullptr;
     int scrollX_ = 0;
 };
 

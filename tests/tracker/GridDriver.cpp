@@ -2,6 +2,8 @@
 
 #include "components/grid/CacheValue.h"
 
+#include <QApplication>
+#include <QMouseEvent>
 #include <QScrollBar>
 #include <QTest>
 #include <gtest/gtest.h>
@@ -42,6 +44,30 @@ void GridDriver::ClickHeader(const char* column, Qt::KeyboardModifiers modifiers
 void GridDriver::ClickNavigator(NavigatorButton button) {
     TGridNavigator* navigator = grid_.Navigator();
     QTest::mouseClick(navigator, Qt::LeftButton, {}, navigator->ButtonRect(button).center());
+}
+
+void GridDriver::Drag(QPoint from, QPoint to) {
+    QTest::mousePress(&grid_, Qt::LeftButton, {}, from);
+    for (int step = 1; step <= 4; ++step) {
+        const QPoint at = from + (to - from) * step / 4;
+        QMouseEvent move(QEvent::MouseMove, at, grid_.mapToGlobal(at), Qt::NoButton, Qt::LeftButton,
+                         Qt::NoModifier);
+        QApplication::sendEvent(&grid_, &move);
+    }
+    QTest::mouseRelease(&grid_, Qt::LeftButton, {}, to);
+}
+
+QPoint GridDriver::HeaderCenter(const char* column) const {
+    const GridGeometry& geometry = grid_.Geometry();
+    const QRect header = geometry.HeaderRect(&Column(column));
+    return header.isEmpty() ? geometry.GroupedHeaderRect(&Column(column)).center()
+                            : header.center();
+}
+
+QListWidget* GridDriver::OpenFilter(const char* column) {
+    QTest::mouseClick(&grid_, Qt::LeftButton, {},
+                      grid_.Geometry().FilterButtonRect(&Column(column)).center());
+    return qobject_cast<QListWidget*>(QApplication::activePopupWidget());
 }
 
 QWidget* GridDriver::FocusTarget() const {

@@ -9,6 +9,7 @@
 #include "components/grid/TInplaceEdit.h"
 
 #include <QColor>
+#include <QListWidget>
 #include <QStringList>
 
 namespace trevalo {
@@ -26,6 +27,11 @@ public:
     void ClickCell(int row, const char* column, Qt::KeyboardModifiers modifiers = {});
     void ClickHeader(const char* column, Qt::KeyboardModifiers modifiers = {});
     void ClickNavigator(NavigatorButton button);
+    /// Presses the left button at \p from, moves in steps to \p to and releases there.
+    void Drag(QPoint from, QPoint to);
+    QPoint HeaderCenter(const char* column) const;
+    /// Opens \p column's filter drop-down and answers it (the open popup list).
+    QListWidget* OpenFilter(const char* column);
     /// Sends a key to whatever has the focus inside the grid: the editor or the grid.
     void Key(Qt::Key key, Qt::KeyboardModifiers modifiers = {});
     void Type(const QString& text);

@@ -25,6 +25,7 @@ namespace {
 
 constexpr int kEventsPerSeed = 3400;
 constexpr int kLogLength = 10;
+constexpr int kStartRows = 40;
 /// Timer ticks a box may stay open after being answered before it counts as stuck.
 constexpr int kStuckTicks = 50;
 
@@ -97,6 +98,16 @@ void ApplyClick(QList<Key>& keys, int field, Qt::KeyboardModifiers modifiers) {
         keys.append({field, wasAscending});
 }
 
+/// The indexes of \p records in the order the grid must show them.
+QList<int> SortedOrder(const QList<ViewRecord>& records, const QList<Key>& keys) {
+    QList<int> order(records.size());
+    std::iota(order.begin(), order.end(), 0);
+    std::sort(order.begin(), order.end(), [&](int a, int b) {
+        return ComesBefore(records[a].Values, a, records[b].Values, b, keys);
+    });
+    return order;
+}
+
 QString Describe(const QList<QVariantList>& rows) {
     QStringList texts;
     for (const QVariantList& row : rows) {
@@ -143,7 +154,6 @@ struct Subject {
     QStringList Sortable;      ///< the columns whose header sorts
     QList<Key> Sort;           ///< the sort list as the header clicks so far make it
     QList<ViewRecord> Records; ///< the working view's records when it last browsed at a check
-    QList<QByteArray> Rows;    ///< their bookmarks in the order the grid must show them
     std::unique_ptr<ChangeWatch> Watch;
 
     const TDBDataController& Data() const { return Driver->View().DataController(); }
@@ -171,9 +181,15 @@ protected:
     /// After a move of \p subject aimed at \p row, the working view must stand on that record.
     void ExpectMoveTo(Subject& subject, int row);
 
+    /// Subject's records from the last check while browsing, but the one being edited, as
+    /// indexes in the order the grid must show them.
+    QList<int> ExpectedOrder(const Subject& subject) const;
     QString Check(Subject& subject);
     QString CheckBrowsing(Subject& subject, const QList<QVariantList>& shown);
     QString CheckEditing(Subject& subject, const QList<QVariantList>& shown);
+    /// The clicked combatant, not another, was marked done: it left the filtered view, or it
+    /// shows Active False.
+    QString CheckDone() const;
     QList<ViewRecord> ReadView(Subject& subject) const;
     QVariantList CurrentValues(const Subject& subject) const;
 
@@ -185,12 +201,17 @@ protected:
     std::array<Subject, 2> subjects_;
     QString problem_;    ///< the first fault seen, empty while all is well
     int errorBoxes_ = 0; ///< error boxes shown during the current event
+    /// The grid the current event clicks or keys had an editor open: when its text cannot be
+    /// written, the error box ends the event there. An error of the other grid's editor does not.
+    bool hadEditor_ = false;
     QWidget* lastBox_ = nullptr;
     int lastBoxTicks_ = 0;
     struct {
         Subject* Target = nullptr;
         QByteArray Bookmark;
-    } move_; ///< the record the current event's move must reach
+        QVariantList Values;
+    } move_;          ///< the record the current event's move must reach
+    QByteArray done_; ///< the combatant whose Done button the current event clicked
 };
 
 void GridRandom::SetUp() {
@@ -203,8 +224,10 @@ void GridRandom::SetUp() {
     const struct {
         const char* Grid;
         QStringList Sortable;
-    } grids[] = {{"grdInit", {"tvInitName", "tvInitInit"}},
-                 {"grdEffects", {"tvEffectsEffectName", "tvEffectsEndOnTurn"}}};
+        const char* SortedBy; ///< at start
+        bool Descending;
+    } grids[] = {{"grdInit", {"tvInitName", "tvInitInit"}, "Init", true},
+                 {"grdEffects", {"tvEffectsEffectName", "tvEffectsEndOnTurn"}, "EndOnTurn", false}};
     for (std::size_t i = 0; i < subjects_.size(); ++i) {
         Subject& subject = subjects_[i];
         subject.Grid = &Component<TDataGrid>(grids[i].Grid);
@@ -215,10 +238,18 @@ void GridRandom::SetUp() {
         subject.Sortable = grids[i].Sortable;
         for (int field = 0; field < data.FieldCount(); ++field)
             subject.Fields.append(data.Field(field)->FieldName());
-        for (const SortKey& key : data.SortList())
-            subject.Sort.append({key.Field, key.Order == SortOrder::Descending});
+        subject.Sort = {{data.FieldIndex(QLatin1String(grids[i].SortedBy)), grids[i].Descending}};
         subject.Watch = std::make_unique<ChangeWatch>(*subject.Source, *subject.View);
     }
+    // Start with more rows than a page holds: blanks, ties, extremes and mixed case included.
+    const QVariantList numbers = {QVariant(), 0, 1, 2, 3, 7, 12, -5, INT32_MIN, INT32_MAX};
+    for (int i = 0; i < kStartRows; ++i) {
+        const QString name =
+            QChar(Chance(50) ? 'a' + Pick(26) : 'A' + Pick(26)) + QString::number(i);
+        AddCombatant(name, numbers[Pick(int(numbers.size()))], 1 + Pick(3));
+        AddEffect(name, numbers[Pick(int(numbers.size()))]);
+    }
+    main_->UpdateFilter();
     QObject::connect(&boxTimer_, &QTimer::timeout, &boxTimer_, [this] { AnswerBox(); });
     boxTimer_.setInterval(1);
 }
@@ -244,7 +275,7 @@ void GridRandom::AnswerBox() {
     lastBox_ = box;
     lastBoxTicks_ = 0;
     static const QRegularExpression integerError(QStringLiteral(
-        "^'.*' is not a valid integer value for field '(Init|Passes|EndOnTurn)'\\.$"));
+        "^'.*' is not a valid integer value for field '(Init|Passes|EndOnTurn)'\\.?$"));
     static const QRegularExpression question(
         QStringLiteral("^(Delete record\\?|Are you sure that you wish to delete this (character|"
                        "effect) from the table\\?|Delete This Effect\\? - .*)$"));
@@ -292,16 +323,29 @@ void GridRandom::ShowColumn(Subject& subject, const TDBColumn& column) {
 }
 
 void GridRandom::ExpectMoveTo(Subject& subject, int row) {
-    if (subject.View->State() != TDataSetState::dsBrowse || subject.Rows.isEmpty())
+    // While editing, the other rows are known only when nothing was stored since the last check;
+    // aiming at the edited row itself moves nothing.
+    const TDBDataController& data = subject.Data();
+    if (data.RowCount() == 0 || (subject.View->IsEditing() && subject.Watch->Changed))
         return;
-    move_ = {&subject, subject.Rows[std::clamp(row, 0, int(subject.Rows.size()) - 1)]};
+    row = std::clamp(row, 0, data.RowCount() - 1);
+    const int pinned = data.RecordRow(data.PinnedRecord());
+    const QList<int> order = ExpectedOrder(subject);
+    const int other = row - (pinned >= 0 && row > pinned);
+    if (row != pinned && other < order.size())
+        move_ = {&subject, subject.Records[order[other]].Bookmark,
+                 subject.Records[order[other]].Values};
 }
 
 QString GridRandom::ClickCell(Subject& subject) {
     const int rows = subject.Data().RowCount();
     if (rows == 0)
         return ClickNavigator(subject);
-    const QList<TDBColumn*> columns = subject.Driver->View().VisibleColumns();
+    // Button cells, which end in a handler that may remove the row, are clicked less often.
+    QList<TDBColumn*> columns = subject.Driver->View().VisibleColumns();
+    if (Chance(60))
+        columns.removeIf(
+            [](const TDBColumn* c) { return c->CellKind() == TDBColumn::Kind::Button; });
     TDBColumn* column = columns[Pick(int(columns.size()))];
     const int row = Pick(rows);
     const int modifier = Pick(10);
@@ -311,8 +355,12 @@ QString GridRandom::ClickCell(Subject& subject) {
     // A button cell clicked without Shift or Ctrl runs the tracker's handler, which moves on.
     if (column->CellKind() != TDBColumn::Kind::Button || modifiers != Qt::NoModifier)
         ExpectMoveTo(subject, row);
+    else if (column->objectName() == QLatin1String("tvInitDoneButton") &&
+             subject.View->State() == TDataSetState::dsBrowse)
+        done_ = subject.Records[ExpectedOrder(subject)[row]].Bookmark;
     ShowColumn(subject, *column);
     const QByteArray name = column->objectName().toLatin1();
+    hadEditor_ = subject.Grid->Editor() != nullptr;
     subject.Driver->ClickCell(row, name.constData(), modifiers);
     return QStringLiteral("click row %1 %2 mods %3")
         .arg(row)
@@ -329,9 +377,9 @@ QString GridRandom::ClickHeader(Subject& subject) {
                                                             : Qt::NoModifier;
     ShowColumn(subject, *column);
     const QByteArray name = column->objectName().toLatin1();
+    hadEditor_ = subject.Grid->Editor() != nullptr;
     subject.Driver->ClickHeader(name.constData(), modifiers);
-    // A press that cannot write the open editor's text shows the error and clicks nothing.
-    if (errorBoxes_ == 0 && subject.Sortable.contains(column->objectName()))
+    if (!(errorBoxes_ > 0 && hadEditor_) && subject.Sortable.contains(column->objectName()))
         ApplyClick(subject.Sort, subject.Data().FieldIndex(column->FieldName()), modifiers);
     return QStringLiteral("header %1 mods %2").arg(column->objectName()).arg(modifier);
 }
@@ -339,7 +387,8 @@ QString GridRandom::ClickHeader(Subject& subject) {
 QString GridRandom::ClickNavigator(Subject& subject) {
     static const NavigatorButton buttons[] = {NavigatorButton::Insert, NavigatorButton::Post,
                                               NavigatorButton::Cancel};
-    const int button = Pick(3);
+    const int pick = Pick(10);
+    const int button = pick < 5 ? 0 : pick < 8 ? 1 : 2;
     subject.Driver->ClickNavigator(buttons[button]);
     return QStringLiteral("%1 navigator %2")
         .arg(subject.Grid->objectName(), QStringList{"Insert", "Post", "Cancel"}[button]);
@@ -379,8 +428,8 @@ QString GridRandom::PressKey(Subject& fallback) {
         {Qt::Key_Right, Qt::NoModifier, 1, 0},
         {Qt::Key_Tab, Qt::NoModifier, 3, 0},
         {Qt::Key_Backtab, Qt::ShiftModifier, 3, 0},
-        {Qt::Key_Insert, Qt::NoModifier, 4, 0},
-        {Qt::Key_Delete, Qt::NoModifier, 2, 0},
+        {Qt::Key_Insert, Qt::NoModifier, 6, 0},
+        {Qt::Key_Delete, Qt::NoModifier, 1, 0},
         {Qt::Key_Delete, Qt::ControlModifier, 1, 0},
         {Qt::Key_Escape, Qt::NoModifier, 5, 0},
         {Qt::Key_Return, Qt::NoModifier, 5, 0},
@@ -388,7 +437,7 @@ QString GridRandom::PressKey(Subject& fallback) {
         {Qt::Key_F2, Qt::NoModifier, 2, 0},
         {Qt::Key_Backspace, Qt::NoModifier, 3, 0},
         {Qt::Key_0, Qt::NoModifier, 14, 0}, // a digit
-        {Qt::Key_A, Qt::NoModifier, 4, 0},  // a letter
+        {Qt::Key_A, Qt::NoModifier, 5, 0},  // a letter
         {Qt::Key_Minus, Qt::NoModifier, 1, 0},
     };
     int total = 0;
@@ -413,6 +462,7 @@ QString GridRandom::PressKey(Subject& fallback) {
         // Ctrl+Home and Ctrl+End stay in an open editor; the other moves reach the grid.
         if (press->Rows != 0 && !(press->Modifiers != Qt::NoModifier && subject->Grid->Editor()))
             ExpectMoveTo(*subject, subject->Data().FocusedRow() + press->Rows);
+        hadEditor_ = subject->Grid->Editor() != nullptr;
         subject->Driver->Key(press->Key, press->Modifiers);
         what = QKeySequence(press->Key | press->Modifiers).toString();
     }
@@ -421,7 +471,7 @@ QString GridRandom::PressKey(Subject& fallback) {
 
 QString GridRandom::ClickMenu() {
     const bool passes = Component<TStyledCheckBox>("chkbxPasses").isChecked();
-    const char* command = passes && Chance(60) ? "NewInitPass1" : "NewTurn1";
+    const char* command = passes && Chance(40) ? "NewInitPass1" : "NewTurn1";
     TrackerFixture::ClickMenu(*main_, command);
     return QStringLiteral("menu ") + QLatin1String(command);
 }
@@ -461,8 +511,16 @@ QString GridRandom::Check(Subject& subject) {
     QList<Key> sort;
     for (const SortKey& key : data.SortList())
         sort.append({key.Field, key.Order == SortOrder::Descending});
-    if (sort != subject.Sort)
-        return QStringLiteral("the sort list is not what the header clicks made it");
+    if (sort != subject.Sort) {
+        const auto text = [&subject](const QList<Key>& keys) {
+            QStringList fields;
+            for (const Key& key : keys)
+                fields.append(subject.Fields[key.Field] + (key.Descending ? " desc" : " asc"));
+            return fields.join(QLatin1String(", "));
+        };
+        return QStringLiteral("sorted by %1, the header clicks made it %2")
+            .arg(text(sort), text(subject.Sort));
+    }
     QList<QVariantList> shown;
     for (int row = 0; row < data.RowCount(); ++row) {
         QVariantList values;
@@ -473,6 +531,27 @@ QString GridRandom::Check(Subject& subject) {
     return subject.View->IsEditing() ? CheckEditing(subject, shown) : CheckBrowsing(subject, shown);
 }
 
+QString GridRandom::CheckDone() const {
+    const Subject& combatants = subjects_[0];
+    const int active = int(combatants.Fields.indexOf(QStringLiteral("Active")));
+    for (const ViewRecord& record : combatants.Records)
+        if (record.Bookmark == done_)
+            return record.Values[active] == QVariant(false)
+                       ? QString()
+                       : QStringLiteral("Done marked another combatant than the one clicked");
+    return combatants.View->Filtered()
+               ? QString()
+               : QStringLiteral("the combatant marked done left the unfiltered view");
+}
+
+QList<int> GridRandom::ExpectedOrder(const Subject& subject) const {
+    const QByteArray edited =
+        subject.View->State() == TDataSetState::dsEdit ? subject.View->GetBookmark() : QByteArray();
+    QList<int> order = SortedOrder(subject.Records, subject.Sort);
+    order.removeIf([&](int record) { return subject.Records[record].Bookmark == edited; });
+    return order;
+}
+
 // While browsing, the grid's rows are exactly the working view's records in the grid's sort
 // order, and the focused row is the working view's current record.
 QString GridRandom::CheckBrowsing(Subject& subject, const QList<QVariantList>& shown) {
@@ -480,20 +559,12 @@ QString GridRandom::CheckBrowsing(Subject& subject, const QList<QVariantList>& s
     const QByteArray current = subject.View->GetBookmark();
     subject.Records = ReadView(subject);
     subject.Watch->Changed = false;
-    QList<int> order(subject.Records.size());
-    std::iota(order.begin(), order.end(), 0);
-    std::sort(order.begin(), order.end(), [&](int a, int b) {
-        return ComesBefore(subject.Records[a].Values, a, subject.Records[b].Values, b,
-                           subject.Sort);
-    });
     QList<QVariantList> expected;
-    subject.Rows.clear();
     int focus = -1;
-    for (const int record : std::as_const(order)) {
+    for (const int record : ExpectedOrder(subject)) {
         if (subject.Records[record].Bookmark == current)
             focus = int(expected.size());
         expected.append(subject.Records[record].Values);
-        subject.Rows.append(subject.Records[record].Bookmark);
     }
     if (data.PinnedRecord() >= 0)
         return QStringLiteral("a row is pinned while the working view browses");
@@ -535,16 +606,9 @@ QString GridRandom::CheckEditing(Subject& subject, const QList<QVariantList>& sh
         }
         return {};
     }
-    const QByteArray edited =
-        subject.View->State() == TDataSetState::dsEdit ? subject.View->GetBookmark() : QByteArray();
     QList<QVariantList> expected;
-    for (const QByteArray& bookmark : std::as_const(subject.Rows)) {
-        if (bookmark == edited)
-            continue;
-        for (const ViewRecord& record : std::as_const(subject.Records))
-            if (record.Bookmark == bookmark)
-                expected.append(record.Values);
-    }
+    for (const int record : ExpectedOrder(subject))
+        expected.append(subject.Records[record].Values);
     if (others != expected)
         return QStringLiteral("rows besides the edited one %1\nexpected %2")
             .arg(Describe(others), Describe(expected));
@@ -565,21 +629,34 @@ TEST_P(GridRandom, BothGridsFollowTheirWorkingViewsThroughARandomSession) {
     for (int step = 1; step <= kEventsPerSeed; ++step) {
         errorBoxes_ = 0;
         move_ = {};
+        done_.clear();
+        hadEditor_ = false;
         boxTimer_.start();
         const QString event = Act();
         QApplication::processEvents();
         boxTimer_.stop();
+        // A closed modal box hands the activation back to the main window, as the desktop does.
+        if (!main_->isActiveWindow()) {
+            main_->activateWindow();
+            QApplication::processEvents();
+        }
         log.append(QStringLiteral("%1: %2").arg(step).arg(event));
         if (log.size() > kLogLength)
             log.removeFirst();
 
         if (!problem_.isEmpty())
             return fail(step, problem_);
-        if (move_.Target && errorBoxes_ == 0 && move_.Target->View->GetBookmark() != move_.Bookmark)
-            return fail(step, QStringLiteral("the move did not reach the row aimed at"));
+        const bool blocked = errorBoxes_ > 0 && hadEditor_;
+        if (move_.Target && !blocked && move_.Target->View->GetBookmark() != move_.Bookmark)
+            return fail(
+                step, QStringLiteral("the move aimed at %1 reached %2")
+                          .arg(Describe({move_.Values}), Describe({CurrentValues(*move_.Target)})));
         for (Subject& subject : subjects_)
             if (const QString why = Check(subject); !why.isEmpty())
                 return fail(step, subject.Grid->objectName() + QStringLiteral(": ") + why);
+        if (!done_.isEmpty() && !blocked)
+            if (const QString why = CheckDone(); !why.isEmpty())
+                return fail(step, why);
     }
 }
 

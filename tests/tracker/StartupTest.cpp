@@ -78,7 +78,11 @@ TEST_F(Startup, TypingIntoTheHelpTextChangesNothing) {
 TEST_F(Startup, ClosingTheMainWindowWhileHelpIsShownEndsTheProgram) {
     ClickMenu(*main_, "Help1");
     QTimer::singleShot(0, [this] { ClickMenu(*main_, "Close1"); });
-    QTimer::singleShot(5000, [] { QCoreApplication::exit(99); });
+    // A guard against a loop that never ends; it must not outlive the test.
+    QTimer guard;
+    guard.setSingleShot(true);
+    QObject::connect(&guard, &QTimer::timeout, [] { QCoreApplication::exit(99); });
+    guard.start(5000);
     EXPECT_EQ(QCoreApplication::exec(), 0);
     EXPECT_FALSE(main_->isVisible());
 }

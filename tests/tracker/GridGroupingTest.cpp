@@ -1,0 +1,172 @@
+#include "GridDriver.h"
+#include "TrackerFixture.h"
+
+#include <QApplication>
+#include <QPushButton>
+#include <QTest>
+
+namespace trevalo {
+namespace {
+
+class GridHeaders : public TrackerFixture {
+protected:
+    void SetUp() override {
+        TrackerFixture::SetUp();
+        grid_ = std::make_unique<GridDriver>(Component<TDataGrid>("grdInit"));
+    }
+
+    QStringList Names() const { return grid_->Texts("tvInitName"); }
+    QStringList HeaderOrder() const {
+        QStringList names;
+        for (const TDBColumn* column : grid_->View().VisibleColumns())
+            names.append(column->objectName());
+        return names;
+    }
+    TDBDataController& Data() const { return grid_->View().DataController(); }
+    /// The texts of the rows as shown: group rows as "[Init : 12]".
+    QStringList Shown() const {
+        QStringList rows;
+        const int name = grid_->View().ColumnFieldIndex(grid_->Column("tvInitName"));
+        for (int row = 0; row < Data().RowCount(); ++row) {
+            if (Data().IsGroupRow(row))
+                rows.append(QStringLiteral("[%1]").arg(DisplayText(Data().GroupValue(row))));
+            else
+                rows.append(DisplayText(Data().Value(Data().RowRecord(row), name)));
+        }
+        return rows;
+    }
+    void GroupByInit() {
+        grid_->Drag(grid_->HeaderCenter("tvInitInit"), grid_->Grid().Geometry().GroupBox.center());
+    }
+
+    std::unique_ptr<GridDriver> grid_;
+};
+
+TEST_F(GridHeaders, TheFilterDropDownListsBlanksOnlyWhenANameIsBlank) {
+    AddCombatant(QStringLiteral("Bo"), 1);
+    AddCombatant(QStringLiteral("Al"), 2);
+    QListWidget* list = grid_->OpenFilter("tvInitName");
+    ASSERT_NE(list, nullptr);
+    QStringList entries;
+    for (int i = 0; i < list->count(); ++i)
+        entries.append(list->item(i)->text());
+    EXPECT_EQ(entries.join(QLatin1Char('|')).toStdString(), "(All)|(Custom...)|Al|Bo");
+    QTest::keyClick(list, Qt::Key_Escape);
+    EXPECT_EQ(QApplication::activePopupWidget(), nullptr);
+    EXPECT_TRUE(Data().Filter().IsEmpty());
+
+    Combatants().Insert();
+    Combatants().FieldByName(QStringLiteral("Init")).SetValue(3);
+    Combatants().Post();
+    list = grid_->OpenFilter("tvInitName");
+    entries.clear();
+    for (int i = 0; i < list->count(); ++i)
+        entries.append(list->item(i)->text());
+    EXPECT_EQ(entries.join(QLatin1Char('|')).toStdString(),
+              "(All)|(Custom...)|(Blanks)|(NonBlanks)|Al|Bo");
+    for (int i = 0; i < 4; ++i)
+        QTest::keyClick(list, Qt::Key_Down);
+    QTest::keyClick(list, Qt::Key_Return);
+    EXPECT_EQ(Names(), QStringList({"Al"}));
+    EXPECT_EQ(TrackerFixture::Names(Combatants(), "Name").size(), 3) << "the view keeps them all";
+    EXPECT_EQ(Combatants().Filter(), QStringLiteral("[Active] = True and [Passes] >= 1"));
+    EXPECT_FALSE(grid_->Grid().Geometry().FilterBox.isEmpty());
+    EXPECT_TRUE(grid_->Grid().findChild<QPushButton*>()->isVisible());
+
+    list = grid_->OpenFilter("tvInitName");
+    QTest::keyClick(list, Qt::Key_Return);
+    EXPECT_EQ(Names().size(), 3) << "(All) drops the condition";
+    EXPECT_TRUE(grid_->Grid().Geometry().FilterBox.isEmpty());
+}
+
+TEST_F(GridHeaders, AViewFilterSurvivesNewTurnAndKeepsTheEditedRow) {
+    AddCombatant(QStringLiteral("Bo"), 1);
+    AddCombatant(QStringLiteral("Al"), 2);
+    QListWidget* list = grid_->OpenFilter("tvInitName");
+    QTest::keyClick(list, Qt::Key_Down);
+    QTest::keyClick(list, Qt::Key_Down);
+    QTest::keyClick(list, Qt::Key_Return);
+    ASSERT_EQ(Names(), QStringList({"Al"}));
+    ClickMenu(*main_, "NewTurn1");
+    EXPECT_EQ(Names(), QStringList({"Al"}));
+    EXPECT_EQ(TrackerFixture::Names(Combatants(), "Name"), QStringList({"Al", "Bo"}));
+
+    grid_->ClickNavigator(NavigatorButton::Insert);
+    EXPECT_EQ(Names().size(), 2) << "the new row is shown although it fails the filter";
+}
+
+TEST_F(GridHeaders, GroupingByInitShowsCollapsedGroupsAndTheTrackerGoesOn) {
+    AddCombatant(QStringLiteral("A"), 12);
+    AddCombatant(QStringLiteral("B"), 15);
+    AddCombatant(QStringLiteral("C"), 12);
+    GroupByInit();
+    EXPECT_EQ(HeaderOrder(), QStringList({"tvInitDoneButton", "tvInitName", "tvInitPasses",
+                                          "tvInitDeleteButton"}));
+    EXPECT_EQ(Shown(), QStringList({"[15]", "[12]"})) << "descending, as Init was sorted";
+    grid_->ClickCell(1, "tvInitName");
+    grid_->Key(Qt::Key_Right);
+    EXPECT_EQ(Shown(), QStringList({"[15]", "[12]", "C", "A"}));
+    grid_->Key(Qt::Key_Left);
+    EXPECT_EQ(Shown(), QStringList({"[15]", "[12]"}));
+    grid_->Key(Qt::Key_Return);
+    EXPECT_EQ(Shown(), QStringList({"[15]", "[12]", "C", "A"}));
+
+    // A post reloads; the expanded group stays open.
+    Locate(QStringLiteral("C"));
+    Combatants().Edit();
+    Combatants().FieldByName(QStringLiteral("Passes")).SetValue(2);
+    Combatants().Post();
+    EXPECT_EQ(Shown(), QStringList({"[15]", "[12]", "C", "A"}));
+
+    AnswerBoxes({});
+    ClickMenu(*main_, "NewTurn1");
+    EXPECT_EQ(Shown(), QStringList({"[0]"})) << "New Turn cleared every initiative";
+    EXPECT_EQ(TrackerFixture::Names(Combatants(), "Name"), QStringList({"C", "B", "A"}));
+
+    // Dragging the grouped header back to the header row ungroups.
+    grid_->Drag(grid_->HeaderCenter("tvInitInit"),
+                grid_->HeaderCenter("tvInitPasses") - QPoint(10, 0));
+    EXPECT_TRUE(Data().GroupingList().isEmpty());
+    EXPECT_EQ(HeaderOrder(), QStringList({"tvInitDoneButton", "tvInitName", "tvInitInit",
+                                          "tvInitPasses", "tvInitDeleteButton"}));
+}
+
+TEST_F(GridHeaders, AShortDragSortsAndALongOneMovesOrDoesNothing) {
+    AddCombatant(QStringLiteral("A"), 1);
+    AddCombatant(QStringLiteral("B"), 2);
+    const QPoint name = grid_->HeaderCenter("tvInitName");
+    grid_->Drag(name, name + QPoint(4, 0));
+    EXPECT_EQ(Names(), QStringList({"A", "B"})) << "a click sorts by name";
+    EXPECT_EQ(HeaderOrder().at(1), QStringLiteral("tvInitName"));
+
+    grid_->Drag(name, grid_->HeaderCenter("tvInitPasses") - QPoint(10, 0));
+    EXPECT_EQ(HeaderOrder(), QStringList({"tvInitDoneButton", "tvInitInit", "tvInitName",
+                                          "tvInitPasses", "tvInitDeleteButton"}));
+    grid_->Drag(grid_->HeaderCenter("tvInitName"),
+                grid_->CellCenter(0, "tvInitName") + QPoint(0, 100));
+    EXPECT_EQ(HeaderOrder().size(), 5) << "a drop below the header row hides nothing";
+    grid_->Drag(grid_->HeaderCenter("tvInitPasses"), grid_->HeaderCenter("tvInitInit"));
+    EXPECT_EQ(HeaderOrder().at(3), QStringLiteral("tvInitPasses")) << "Passes cannot move";
+    grid_->Drag(grid_->HeaderCenter("tvInitPasses"), grid_->Grid().Geometry().GroupBox.center());
+    EXPECT_TRUE(Data().GroupingList().isEmpty()) << "nor be grouped";
+}
+
+TEST_F(GridHeaders, SizingStopsAtTheMinimumAndOnlyWhereAllowed) {
+    const GridGeometry& geometry = grid_->Grid().Geometry();
+    TDBColumn& name = grid_->Column("tvInitName");
+    const QRect header = geometry.HeaderRect(&name);
+    const QPoint edge(header.right(), header.center().y());
+    grid_->Drag(edge, edge - QPoint(100, 0));
+    EXPECT_EQ(geometry.HeaderRect(&name).width(), 204);
+    grid_->Drag(edge - QPoint(100, 0), edge - QPoint(400, 0));
+    EXPECT_EQ(geometry.HeaderRect(&name).width(), 20);
+
+    TDBColumn& passes = grid_->Column("tvInitPasses");
+    const QRect passesHeader = geometry.HeaderRect(&passes);
+    const QPoint passesEdge(passesHeader.right(), passesHeader.center().y());
+    grid_->Drag(passesEdge, passesEdge + QPoint(30, 0));
+    EXPECT_EQ(geometry.HeaderRect(&passes).width(), 69);
+}
+
+} // namespace
+} // namespace trevalo
