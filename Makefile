@@ -31,5 +31,7 @@ test-asan: deps
 bench: build
 	$(BUILD)/bin/trevalo_bench
 
+# A virtual X screen, so that the pictures are what a screen shows.
 screenshot: build
-	QT_QPA_PLATFORM=offscreen $(BUILD)/bin/trevalo_screenshot screenshot.png
+	xvfb-run -a -s "-screen 0 1280x1024x24" \
+	    env -u QT_QPA_PLATFORM $(BUILD)/bin/trevalo_screenshot docs/screenshot.png

@@ -1,5 +1,6 @@
 /// \file
-/// The strip between the two grids.
+/// The strip between the two grids: the highlight colour down its middle column, fading across
+/// its width towards the face colour on both sides.
 #pragma once
 
 #include "components/forms/TComponent.h"
@@ -11,8 +12,10 @@ namespace trevalo {
 class TGradientSeparator : public QWidget, public TComponent {
     Q_OBJECT
 public:
-    explicit TGradientSeparator(QWidget* parent = nullptr)
-        : QWidget(parent) {}
+    explicit TGradientSeparator(QWidget* parent = nullptr);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
 };
 
 } // namespace trevalo

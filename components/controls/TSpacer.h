@@ -1,5 +1,5 @@
 /// \file
-/// Empty space that keeps docked controls apart.
+/// Empty space that keeps docked controls apart; it paints nothing, so its parent shows through.
 #pragma once
 
 #include "components/forms/TComponent.h"
@@ -12,7 +12,9 @@ class TSpacer : public QWidget, public TComponent {
     Q_OBJECT
 public:
     explicit TSpacer(QWidget* parent = nullptr)
-        : QWidget(parent) {}
+        : QWidget(parent) {
+        resize(8, 25);
+    }
 };
 
 } // namespace trevalo

@@ -1,5 +1,6 @@
 /// \file
-/// A label as wide as its caption, with the caption centred vertically when asked.
+/// A one-line label as wide as its caption, filled with the face colour, its caption at the top
+/// or centred vertically.
 #pragma once
 
 #include "components/forms/TComponent.h"
@@ -15,14 +16,25 @@ class TStyledLabel : public QLabel, public TComponent {
 public:
     explicit TStyledLabel(QWidget* parent = nullptr);
 
+    /// Setting it resizes the label to the caption, keeping its left edge, and repaints at once.
     QString Caption() const { return text(); }
     void SetCaption(const QString& caption);
-    /// "tlTop" or "tlCenter".
-    QString Layout() const { return layout_; }
+    /// "tlTop" or "tlCenter"; any other name is an error.
+    QString Layout() const;
     void SetLayout(const QString& layout);
 
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void changeEvent(QEvent* event) override;
+
 private:
-    QString layout_ = QStringLiteral("tlTop");
+    enum class TTextLayout { tlTop, tlCenter };
+
+    /// The caption's measured size: one line, tabs expanded.
+    QSize CaptionSize() const;
+    void AdjustBounds();
+
+    TTextLayout layout_ = TTextLayout::tlTop;
 };
 
 } // namespace trevalo

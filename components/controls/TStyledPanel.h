@@ -1,5 +1,5 @@
 /// \file
-/// A panel: a framed area whose controls dock inside its border.
+/// A panel: a face-coloured area with a raised two-ring frame, whose controls dock inside it.
 #pragma once
 
 #include "components/forms/TComponent.h"
@@ -8,17 +8,14 @@
 
 namespace trevalo {
 
+/// The frame takes 2 pixels on every side; docked controls share the area inside it.
 class TStyledPanel : public QWidget, public TComponent {
     Q_OBJECT
-    Q_PROPERTY(int BorderWidth READ BorderWidth WRITE SetBorderWidth)
 public:
     explicit TStyledPanel(QWidget* parent = nullptr);
 
-    int BorderWidth() const { return borderWidth_; }
-    void SetBorderWidth(int width);
-
-private:
-    int borderWidth_ = 0;
+protected:
+    void paintEvent(QPaintEvent* event) override;
 };
 
 } // namespace trevalo

@@ -1,6 +1,7 @@
 #include "components/forms/ControlProperties.h"
 
 #include "components/forms/TDockLayout.h"
+#include "components/forms/TabOrder.h"
 #include "platform/Exception.h"
 
 #include <QWidget>
@@ -21,6 +22,8 @@ bool SetControlProperty(QObject* object, const QString& name, const QJsonValue& 
         widget->resize(number, geometry.height());
     else if (name == QLatin1String("Height"))
         widget->resize(geometry.width(), number);
+    else if (name == QLatin1String("TabOrder"))
+        SetTabOrder(widget, number);
     else if (name == QLatin1String("Visible"))
         widget->setVisible(value.toBool());
     else if (name == QLatin1String("Align")) {

@@ -1,6 +1,6 @@
 /// \file
-/// The properties every control of a layout has, whatever its class: position, size, docking
-/// and visibility.
+/// The properties every control of a layout has, whatever its class: position, size, docking,
+/// tab order and visibility.
 #pragma once
 
 #include <QJsonValue>

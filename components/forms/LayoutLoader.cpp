@@ -2,12 +2,14 @@
 
 #include "components/forms/ComponentRegistry.h"
 #include "components/forms/ControlProperties.h"
+#include "components/forms/TabOrder.h"
 #include "platform/Exception.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QMetaProperty>
+#include <QWidget>
 
 namespace trevalo {
 
@@ -82,6 +84,8 @@ void LayoutLoader::Load(const QByteArray& layout) {
             component->Loaded();
         }
     }
+    if (auto* window = qobject_cast<QWidget*>(&root_))
+        ArrangeTabOrder(window);
     for (const Node& node : std::as_const(nodes_))
         BindEvents(node);
 }

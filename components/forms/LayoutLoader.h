@@ -1,7 +1,8 @@
 /// \file
 /// Builds a window's components from its layout file, in fixed phases: create every component,
 /// set the properties the layout names, resolve references by name, tell each component that
-/// loading is finished (in layout order), and last connect the event handlers.
+/// loading is finished (in layout order), chain the window's tab order, and last connect the
+/// event handlers.
 ///
 /// A layout is JSON: a tree of nodes {"class", "name", "properties", "references", "events",
 /// "children"}; the root node is the window itself. Binary property values are hex strings.

@@ -1,5 +1,6 @@
 #include "components/forms/TForm.h"
 
+#include "components/forms/FormPlacement.h"
 #include "components/forms/LayoutLoader.h"
 #include "components/forms/TDockLayout.h"
 #include "platform/Exception.h"
@@ -13,6 +14,7 @@ namespace trevalo {
 TForm::TForm(QWidget* parent)
     : QMainWindow(parent)
     , clientArea_(new QWidget(this)) {
+    setBackgroundRole(QPalette::Button);
     new TDockLayout(clientArea_);
     setCentralWidget(clientArea_);
     DeclareEvent(QStringLiteral("OnCreate"), OnCreate);
@@ -46,10 +48,23 @@ void TForm::SetClientHeight(int height) {
 void TForm::FitToClientArea() {
     if (!clientSize_.isValid())
         return;
+    // A hidden window gets no resize event, so its layout is told by hand.
+    const auto relayout = [this] {
+        layout()->invalidate();
+        layout()->activate();
+    };
     // The menu bar's height is known only once the window's layout has placed it.
     resize(clientSize_);
-    layout()->activate();
+    relayout();
     resize(size() + clientSize_ - clientArea_->size());
+    relayout();
+}
+
+void TForm::PlaceOnDesktop() {
+    if (position_ == poDesktopCenter)
+        move(DesktopCenter(VirtualDesktopSize(), designed_.size()));
+    else
+        move(OnVisibleDesktop(designed_, AvailableScreenAreas()));
 }
 
 QObject* TForm::FindComponent(const QString& name) const {
@@ -70,6 +85,7 @@ void TForm::LoadLayout(const QString& resource) {
     });
     loader.Load(file.readAll());
     FitToClientArea();
+    PlaceOnDesktop();
     // Not through Fire: a failure here stops the window's creation.
     if (OnCreate)
         OnCreate(this);
