@@ -259,9 +259,9 @@ protected:
 TEST_P(CursorScenario, FollowsScript) {
     const Scenario& scenario = GetParam();
     std::istringstream seed{std::string(scenario.seed)};
-    for (std::string spec; seed >> spec;) {
+    for (std::string shape; seed >> shape;) {
         ASSERT_EQ(view_.Cursor().MoveToEof(), kOk);
-        ASSERT_EQ(view_.Cursor().InsertRecord(view_.Combatant(spec).data()), kOk);
+        ASSERT_EQ(view_.Cursor().InsertRecord(view_.Combatant(shape).data()), kOk);
     }
     ASSERT_EQ(view_.Cursor().MoveToBof(), kOk);
 
@@ -286,8 +286,8 @@ protected:
         return bookmark;
     }
 
-    void Insert(std::string_view spec) {
-        ASSERT_EQ(view_.Cursor().InsertRecord(view_.Combatant(spec).data()), kOk);
+    void Insert(std::string_view shape) {
+        ASSERT_EQ(view_.Cursor().InsertRecord(view_.Combatant(shape).data()), kOk);
     }
 
     View view_{CombatantPacket()};
@@ -331,8 +331,8 @@ TEST_F(CursorTest, BookmarksFollowTheirRecordUntilItGoesOrHides) {
 }
 
 TEST_F(CursorTest, FiltersCombineAndDropByHandle) {
-    for (const char* spec : {"a", "b-", "c"})
-        Insert(spec);
+    for (const char* shape : {"a", "b-", "c"})
+        Insert(shape);
     const Bytes named = expr::Binary(Op::NotEqual, expr::Field(kName), expr::Str("a"));
     std::uint32_t handle = 0;
     ASSERT_EQ(

@@ -193,9 +193,9 @@ std::optional<std::string> View::Text(const Bytes& record, std::uint32_t field) 
     return value;
 }
 
-Bytes View::Combatant(std::string_view spec) {
-    const bool active = !spec.ends_with('-');
-    const std::string name(active ? spec : spec.substr(0, spec.size() - 1));
+Bytes View::Combatant(std::string_view shape) {
+    const bool active = !shape.ends_with('-');
+    const std::string name(active ? shape : shape.substr(0, shape.size() - 1));
     const std::uint8_t flag = active ? 1 : 0;
     Bytes record = NewRecord();
     EXPECT_EQ(cursor_->PutField(record.data(), kName, name.c_str()), kOk);

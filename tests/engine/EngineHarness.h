@@ -75,7 +75,7 @@ public:
     std::optional<std::string> Text(const Bytes& record, std::uint32_t field);
 
     /// "name" is an active combatant, "name-" an inactive one.
-    Bytes Combatant(std::string_view spec);
+    Bytes Combatant(std::string_view shape);
     /// The current record's name, "" when there is no current record.
     std::string CurrentName();
     /// Every visible name from the first on, joined by spaces; leaves the cursor at Eof.

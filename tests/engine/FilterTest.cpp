@@ -189,8 +189,8 @@ TEST(FilterParsing, EveryProperPrefixIsRefused) {
 
 TEST(FilterParsing, RandomBytesNeverCrash) {
     View view(CombatantPacket());
-    for (const char* spec : {"a", "b-"})
-        ASSERT_EQ(view.Cursor().InsertRecord(view.Combatant(spec).data()), kOk);
+    for (const char* shape : {"a", "b-"})
+        ASSERT_EQ(view.Cursor().InsertRecord(view.Combatant(shape).data()), kOk);
     std::mt19937 random(20240611);
     const std::uint8_t alphabet[] = {1,  2,  3,  4,  5, 6, 10, 11, 12, 20, 21, 22,
                                      23, 24, 25, 30, 0, 1, 2,  3,  5,  6,  7,  0xFF};

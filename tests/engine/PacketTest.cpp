@@ -182,8 +182,8 @@ Bytes PacketWithRows() {
         EXPECT_EQ(
             AddAttribute(*writer, kPacketAttribute, "DEFAULT_VALUE", AttrType::Expression, value),
             kOk);
-    for (const char* spec : {"Ann", "Bob-"}) {
-        const Bytes row = maker.Combatant(spec);
+    for (const char* shape : {"Ann", "Bob-"}) {
+        const Bytes row = maker.Combatant(shape);
         EXPECT_EQ(writer->AddRow(row.data(), static_cast<std::uint32_t>(row.size())), kOk);
         EXPECT_EQ(writer->AddRow(row.data(), static_cast<std::uint32_t>(row.size() - 1)),
                   kInvalidArgument);
