@@ -2,8 +2,13 @@
 #include "TrackerFixture.h"
 
 #include <QApplication>
+#include <QComboBox>
+#include <QDialog>
+#include <QLineEdit>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTest>
+#include <QTimer>
 
 namespace trevalo {
 namespace {
@@ -166,6 +171,59 @@ TEST_F(GridHeaders, SizingStopsAtTheMinimumAndOnlyWhereAllowed) {
     const QPoint passesEdge(passesHeader.right(), passesHeader.center().y());
     grid_->Drag(passesEdge, passesEdge + QPoint(30, 0));
     EXPECT_EQ(geometry.HeaderRect(&passes).width(), 69);
+}
+
+} // namespace
+} // namespace trevalo
+
+namespace trevalo {
+namespace {
+
+/// Fills the custom filter dialog once it opens: the first condition's operator and value,
+/// then OK.
+void AnswerFilterDialog(const QString& op, const QString& value) {
+    QTimer::singleShot(0, [op, value] {
+        auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+        ASSERT_NE(dialog, nullptr);
+        const QList<QComboBox*> combos = dialog->findChildren<QComboBox*>();
+        // The column chooser comes first, then one operator per condition.
+        combos.at(1)->setCurrentIndex(combos.at(1)->findText(op));
+        dialog->findChildren<QLineEdit*>().at(0)->setText(value);
+        QTest::keyClick(dialog, Qt::Key_Return);
+    });
+}
+
+TEST_F(GridHeaders, TheCustomFilterDialogSetsChangesAndClearsAColumnsFilter) {
+    for (int init : {3, 8, 12})
+        AddCombatant(QStringLiteral("C%1").arg(init), init);
+    QListWidget* list = grid_->OpenFilter("tvInitInit");
+    AnswerFilterDialog(QStringLiteral("is greater than"), QStringLiteral("5"));
+    list->setCurrentRow(1);
+    QTest::keyClick(list, Qt::Key_Return);
+    EXPECT_EQ(Names(), QStringList({"C12", "C8"}));
+
+    AnswerFilterDialog(QStringLiteral("is less than"), QStringLiteral("10"));
+    QTest::mouseClick(grid_->Grid().findChild<QPushButton*>(), Qt::LeftButton);
+    EXPECT_EQ(Names(), QStringList({"C8", "C3"}));
+
+    AnswerFilterDialog(QString(), QString());
+    QTest::mouseClick(grid_->Grid().findChild<QPushButton*>(), Qt::LeftButton);
+    EXPECT_EQ(Names().size(), 3);
+    EXPECT_TRUE(Data().Filter().IsEmpty());
+}
+
+TEST_F(GridHeaders, TheDropDownHangsFromTheHeadersRightEdgeAndScrollsBeyondFifteen) {
+    for (int i = 0; i < 20; ++i)
+        AddCombatant(QStringLiteral("C%1").arg(i), i);
+    QListWidget* list = grid_->OpenFilter("tvInitInit");
+    ASSERT_NE(list, nullptr);
+    const QRect header = grid_->Grid().Geometry().HeaderRect(&grid_->Column("tvInitInit"));
+    EXPECT_EQ(list->geometry().right(), grid_->Grid().mapToGlobal(header.bottomRight()).x());
+    EXPECT_GE(list->width(), header.width());
+    EXPECT_EQ(list->count(), 22);
+    EXPECT_TRUE(list->verticalScrollBar()->isVisible());
+    EXPECT_LT(list->height(), 16 * list->sizeHintForRow(0));
+    QTest::keyClick(list, Qt::Key_Escape);
 }
 
 } // namespace
