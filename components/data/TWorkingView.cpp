@@ -4,6 +4,8 @@
 #include "components/data/TDataSource.h"
 #include "components/data/TTableProvider.h"
 
+#include <QVarLengthArray>
+#include <algorithm>
 #include <cstring>
 
 namespace trevalo {
@@ -390,8 +392,10 @@ QVariant TWorkingView::GetFieldValue(const TField& field) const {
     if (!buffer)
         return {};
     const ExprField& column = columns_[static_cast<qsizetype>(field.FieldNo() - 1)];
-    std::vector<char> value(std::max<std::size_t>(sizeof(double), std::size_t{column.Size} * 4 + 1),
-                            '\0');
+    // Read for every cell of every reload: no heap for the widths the tables have.
+    QVarLengthArray<char, 1024> value(static_cast<qsizetype>(
+        std::max<std::size_t>(sizeof(double), std::size_t{column.Size} * 4 + 1)));
+    std::fill(value.begin(), value.end(), '\0');
     std::uint8_t blank = 0;
     Check(cursor_->GetField(buffer->data(), field.FieldNo(), value.data(), &blank));
     if (blank)

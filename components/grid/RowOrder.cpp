@@ -1,6 +1,8 @@
 #include "components/grid/RowOrder.h"
 
 #include <algorithm>
+#include <climits>
+#include <cstdint>
 
 namespace trevalo {
 
@@ -9,6 +11,26 @@ namespace {
 int Compare(const CacheValue& a, const CacheValue& b, SortOrder order) {
     const int result = CompareCacheValues(a, b);
     return order == SortOrder::Descending ? -result : result;
+}
+
+/// A field of integers or booleans as plain numbers, null below every value, negated for a
+/// descending key; empty when the field holds text. The sort compares these many times over.
+std::vector<std::int64_t> NumericKeys(const RecordCache& cache, const SortKey& key) {
+    constexpr std::int64_t kNull = std::int64_t{INT32_MIN} - 1;
+    std::vector<std::int64_t> numbers(static_cast<std::size_t>(cache.Count()));
+    for (int record = 0; record < cache.Count(); ++record) {
+        const CacheValue& value = cache.Value(record, key.Field);
+        std::int64_t number = kNull;
+        if (const auto* integer = std::get_if<std::int32_t>(&value))
+            number = *integer;
+        else if (const auto* boolean = std::get_if<bool>(&value))
+            number = *boolean ? 1 : 0;
+        else if (!std::holds_alternative<std::monostate>(value))
+            return {};
+        numbers[static_cast<std::size_t>(record)] =
+            key.Order == SortOrder::Descending ? -number : number;
+    }
+    return numbers;
 }
 
 } // namespace
@@ -25,11 +47,22 @@ void RowOrder::Rebuild(const RecordCache& cache, const QList<SortKey>& keys, int
             sorted_.push_back(record);
     }
 
-    std::sort(sorted_.begin(), sorted_.end(), [&cache, &keys](int a, int b) {
-        for (const SortKey& key : keys)
-            if (const int result =
-                    Compare(cache.Value(a, key.Field), cache.Value(b, key.Field), key.Order))
+    std::vector<std::vector<std::int64_t>> numeric;
+    for (const SortKey& key : keys)
+        numeric.push_back(NumericKeys(cache, key));
+    std::sort(sorted_.begin(), sorted_.end(), [&](int a, int b) {
+        for (qsizetype k = 0; k < keys.size(); ++k) {
+            const std::vector<std::int64_t>& numbers = numeric[static_cast<std::size_t>(k)];
+            if (!numbers.empty()) {
+                const std::int64_t x = numbers[static_cast<std::size_t>(a)];
+                const std::int64_t y = numbers[static_cast<std::size_t>(b)];
+                if (x != y)
+                    return x < y;
+            } else if (const int result = Compare(cache.Value(a, keys[k].Field),
+                                                  cache.Value(b, keys[k].Field), keys[k].Order)) {
                 return result < 0;
+            }
+        }
         return a < b;
     });
 

@@ -126,6 +126,14 @@ struct Record {
     QByteArray bookmark;
 };
 
+/// Whether the cached \p value is \p expected, null standing for an empty optional.
+template <class T> bool Holds(const CacheValue& value, const std::optional<T>& expected) {
+    if (!expected)
+        return std::holds_alternative<std::monostate>(value);
+    const T* held = std::get_if<T>(&value);
+    return held && *held == *expected;
+}
+
 template <class T> int ReferenceCompare(const std::optional<T>& a, const std::optional<T>& b) {
     if (!a || !b)
         return int(bool(a)) - int(bool(b));
@@ -404,12 +412,9 @@ private:
                    << "records: grid " << grid_.RecordCount() << ", view " << records.size();
         for (std::size_t i = 0; i < records.size(); ++i) {
             const int r = int(i);
-            const CacheValue name = records[i].name ? CacheValue(*records[i].name) : CacheValue();
-            const CacheValue init = records[i].init ? CacheValue(*records[i].init) : CacheValue();
-            const CacheValue active =
-                records[i].active ? CacheValue(*records[i].active) : CacheValue();
-            if (grid_.Value(r, 0) != name || grid_.Value(r, 1) != init ||
-                grid_.Value(r, 2) != active)
+            if (!Holds(grid_.Value(r, 0), records[i].name) ||
+                !Holds(grid_.Value(r, 1), records[i].init) ||
+                !Holds(grid_.Value(r, 2), records[i].active))
                 return ::testing::AssertionFailure() << "record " << i << " differs";
         }
         std::vector<int> shown;
