@@ -38,6 +38,19 @@ public:
     /// The default handler: shows the failure's message and lets the program go on.
     static void HandleException(const std::exception& error);
 
+    /// Runs \p action and hands a failure to the default handler. Event handlers run their
+    /// work through it, so that no exception unwinds through the platform's own frames, which
+    /// would leak what they hold. Answers whether the action succeeded.
+    template <class F> static bool Guard(F&& action) {
+        try {
+            action();
+            return true;
+        } catch (const std::exception& error) {
+            HandleException(error);
+            return false;
+        }
+    }
+
     /// The error box: the message (with a full stop added where it lacks one) under the error
     /// icon, titled with the application's title; returns when the user has closed it.
     static void ShowErrorMessage(const QString& message);

@@ -234,7 +234,7 @@ void TDBDataController::FocusRecord(TWorkingView& view, int record) {
         view.MoveBy(index - current_);
 }
 
-void TDBDataController::FocusGroup(TWorkingView& view, const GroupPath& group) {
+void TDBDataController::FocusGroup(TWorkingView& view, GroupPath group) {
     Settle(view);
     // Settling may have emptied the group, or moved rows.
     const int row = rows_.GroupRow(group);
@@ -243,7 +243,7 @@ void TDBDataController::FocusGroup(TWorkingView& view, const GroupPath& group) {
     const int first = rows_.FirstRecord(row);
     if (first != current_)
         view.MoveBy(first - current_);
-    focusedGroup_ = group;
+    focusedGroup_ = std::move(group);
     Changed();
 }
 

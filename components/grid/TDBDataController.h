@@ -115,7 +115,8 @@ private:
     /// Posts a modified edit, cancels an unmodified one.
     static void Settle(TWorkingView& view);
     void FocusRecord(TWorkingView& view, int record);
-    void FocusGroup(TWorkingView& view, const GroupPath& group);
+    /// \p group is taken by value: settling rebuilds the rows it would refer into.
+    void FocusGroup(TWorkingView& view, GroupPath group);
     GroupPath GroupOf(int record) const;
     /// Re-sorts and lays the rows out again.
     void RebuildRows();

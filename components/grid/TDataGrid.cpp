@@ -52,8 +52,12 @@ TDataGrid::TDataGrid(QWidget* parent)
     customizeButton_->setFocusPolicy(Qt::NoFocus);
     customizeButton_->hide();
     connect(customizeButton_, &QPushButton::clicked, this, [this] { OpenFilterDialog(nullptr); });
-    editor_->OnGridKey = [this](QKeyEvent* event) { return HandleEditorKey(event); };
-    editor_->OnLeaveGrid = [this] { LeaveGrid(); };
+    editor_->OnGridKey = [this](QKeyEvent* event) {
+        bool handled = true;
+        TApplication::Guard([&] { handled = HandleEditorKey(event); });
+        return handled;
+    };
+    editor_->OnLeaveGrid = [this] { TApplication::Guard([this] { LeaveGrid(); }); };
     connect(editor_, &QLineEdit::textEdited, this, &TDataGrid::EditorTextEdited);
 
     const QFontMetrics metrics = fontMetrics();
@@ -196,43 +200,47 @@ void TDataGrid::paintEvent(QPaintEvent*) {
 // ---- mouse --------------------------------------------------------------------------------
 
 void TDataGrid::mousePressEvent(QMouseEvent* event) {
-    if (!view_ || event->button() != Qt::LeftButton)
-        return;
-    // What the user pointed at, before closing the editor changes anything.
-    const QPoint point = event->position().toPoint();
-    const GridGeometry::Hit hit = geometry_.HitTest(point);
-    if (!TakeFocusFromEditor())
-        return;
-    setFocus(Qt::MouseFocusReason);
-    switch (hit.Where) {
-    case GridGeometry::Area::Header:
-    case GridGeometry::Area::GroupedHeader:
-    case GridGeometry::Area::HeaderEdge:
-    case GridGeometry::Area::FilterButton:
-        PressHeader(hit, point);
-        break;
-    case GridGeometry::Area::Cell:
-    case GridGeometry::Area::Rows:
-        if (hit.Row >= 0 && view_->DataController().IsGroupRow(hit.Row))
-            PressGroupRow(hit.Row, point, false);
-        else if (hit.Where == GridGeometry::Area::Cell)
-            PressCell(hit, event->modifiers());
-        break;
-    case GridGeometry::Area::GroupBox:
-    case GridGeometry::Area::None:
-        break;
-    }
+    TApplication::Guard([&] {
+        if (!view_ || event->button() != Qt::LeftButton)
+            return;
+        // What the user pointed at, before closing the editor changes anything.
+        const QPoint point = event->position().toPoint();
+        const GridGeometry::Hit hit = geometry_.HitTest(point);
+        if (!TakeFocusFromEditor())
+            return;
+        setFocus(Qt::MouseFocusReason);
+        switch (hit.Where) {
+        case GridGeometry::Area::Header:
+        case GridGeometry::Area::GroupedHeader:
+        case GridGeometry::Area::HeaderEdge:
+        case GridGeometry::Area::FilterButton:
+            PressHeader(hit, point);
+            break;
+        case GridGeometry::Area::Cell:
+        case GridGeometry::Area::Rows:
+            if (hit.Row >= 0 && view_->DataController().IsGroupRow(hit.Row))
+                PressGroupRow(hit.Row, point, false);
+            else if (hit.Where == GridGeometry::Area::Cell)
+                PressCell(hit, event->modifiers());
+            break;
+        case GridGeometry::Area::GroupBox:
+        case GridGeometry::Area::None:
+            break;
+        }
+    });
 }
 
 void TDataGrid::mouseDoubleClickEvent(QMouseEvent* event) {
-    // A second click on a cell acts as a first one; on a header it is no click at all.
-    if (!view_ || event->button() != Qt::LeftButton)
-        return;
-    const GridGeometry::Hit hit = geometry_.HitTest(event->position().toPoint());
-    if (hit.Row >= 0 && view_->DataController().IsGroupRow(hit.Row))
-        PressGroupRow(hit.Row, event->position().toPoint(), true);
-    else if (hit.Where == GridGeometry::Area::Cell)
-        mousePressEvent(event);
+    TApplication::Guard([&] {
+        // A second click on a cell acts as a first one; on a header it is no click at all.
+        if (!view_ || event->button() != Qt::LeftButton)
+            return;
+        const GridGeometry::Hit hit = geometry_.HitTest(event->position().toPoint());
+        if (hit.Row >= 0 && view_->DataController().IsGroupRow(hit.Row))
+            PressGroupRow(hit.Row, event->position().toPoint(), true);
+        else if (hit.Where == GridGeometry::Area::Cell)
+            mousePressEvent(event);
+    });
 }
 
 void TDataGrid::PressCell(const GridGeometry::Hit& hit, Qt::KeyboardModifiers modifiers) {
@@ -257,58 +265,62 @@ void TDataGrid::PressCell(const GridGeometry::Hit& hit, Qt::KeyboardModifiers mo
 }
 
 void TDataGrid::mouseMoveEvent(QMouseEvent* event) {
-    const QPoint point = event->position().toPoint();
-    switch (mouse_) {
-    case MouseState::HeaderPressed:
-    case MouseState::HeaderDragging:
-    case MouseState::Sizing:
-        MoveHeaderPointer(point);
-        break;
-    case MouseState::ButtonPressed:
-        if (const bool held = pressedCell_.contains(point); held != buttonHeld_) {
-            buttonHeld_ = held;
-            update();
+    TApplication::Guard([&] {
+        const QPoint point = event->position().toPoint();
+        switch (mouse_) {
+        case MouseState::HeaderPressed:
+        case MouseState::HeaderDragging:
+        case MouseState::Sizing:
+            MoveHeaderPointer(point);
+            break;
+        case MouseState::ButtonPressed:
+            if (const bool held = pressedCell_.contains(point); held != buttonHeld_) {
+                buttonHeld_ = held;
+                update();
+            }
+            break;
+        case MouseState::Idle:
+            if (view_)
+                setCursor(geometry_.HitTest(point).Where == GridGeometry::Area::HeaderEdge
+                              ? Qt::SplitHCursor
+                              : Qt::ArrowCursor);
+            break;
+        case MouseState::CellPressed:
+            break;
         }
-        break;
-    case MouseState::Idle:
-        if (view_)
-            setCursor(geometry_.HitTest(point).Where == GridGeometry::Area::HeaderEdge
-                          ? Qt::SplitHCursor
-                          : Qt::ArrowCursor);
-        break;
-    case MouseState::CellPressed:
-        break;
-    }
+    });
 }
 
 void TDataGrid::mouseReleaseEvent(QMouseEvent* event) {
-    if (event->button() != Qt::LeftButton)
-        return;
-    const MouseState state = std::exchange(mouse_, MouseState::Idle);
-    const QPoint point = event->position().toPoint();
-    update();
-    switch (state) {
-    case MouseState::HeaderPressed:
-    case MouseState::HeaderDragging:
-    case MouseState::Sizing:
-        ReleaseHeader(state, point, event->modifiers());
-        break;
-    case MouseState::ButtonPressed:
-        buttonHeld_ = false;
-        if (pressedCell_.contains(point))
-            ClickButton();
-        break;
-    case MouseState::CellPressed: {
-        const GridGeometry::Hit hit = geometry_.HitTest(point);
-        if (hit.Where == GridGeometry::Area::Cell && hit.Column == pressedColumn_ &&
-            hit.Row == view_->DataController().FocusedRow() &&
-            view_->OptionsBehavior().ImmediateEditor)
-            OpenEditor(nullptr);
-        break;
-    }
-    case MouseState::Idle:
-        break;
-    }
+    TApplication::Guard([&] {
+        if (event->button() != Qt::LeftButton)
+            return;
+        const MouseState state = std::exchange(mouse_, MouseState::Idle);
+        const QPoint point = event->position().toPoint();
+        update();
+        switch (state) {
+        case MouseState::HeaderPressed:
+        case MouseState::HeaderDragging:
+        case MouseState::Sizing:
+            ReleaseHeader(state, point, event->modifiers());
+            break;
+        case MouseState::ButtonPressed:
+            buttonHeld_ = false;
+            if (pressedCell_.contains(point))
+                ClickButton();
+            break;
+        case MouseState::CellPressed: {
+            const GridGeometry::Hit hit = geometry_.HitTest(point);
+            if (hit.Where == GridGeometry::Area::Cell && hit.Column == pressedColumn_ &&
+                hit.Row == view_->DataController().FocusedRow() &&
+                view_->OptionsBehavior().ImmediateEditor)
+                OpenEditor(nullptr);
+            break;
+        }
+        case MouseState::Idle:
+            break;
+        }
+    });
 }
 
 void TDataGrid::wheelEvent(QWheelEvent* event) {
@@ -330,7 +342,7 @@ bool TDataGrid::event(QEvent* event) {
         auto* key = static_cast<QKeyEvent*>(event);
         if ((key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab) &&
             !(key->modifiers() & (Qt::ControlModifier | Qt::AltModifier))) {
-            HandleGridKey(key);
+            TApplication::Guard([&] { HandleGridKey(key); });
             return true;
         }
     }
@@ -338,7 +350,9 @@ bool TDataGrid::event(QEvent* event) {
 }
 
 void TDataGrid::keyPressEvent(QKeyEvent* event) {
-    if (!view_ || !HandleGridKey(event))
+    bool handled = false;
+    TApplication::Guard([&] { handled = view_ && HandleGridKey(event); });
+    if (!handled)
         QWidget::keyPressEvent(event);
 }
 
@@ -604,7 +618,7 @@ void TDataGrid::focusOutEvent(QFocusEvent* event) {
     update();
     const QWidget* now = QApplication::focusWidget();
     if (view_ && !IsPassingFocusChange(event) && !(now && isAncestorOf(now)))
-        LeaveGrid();
+        TApplication::Guard([this] { LeaveGrid(); });
 }
 
 // ---- the navigator's host -----------------------------------------------------------------

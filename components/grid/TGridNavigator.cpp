@@ -2,6 +2,7 @@
 
 #include "components/grid/NavigatorGlyphs.h"
 #include "platform/ColorValue.h"
+#include "platform/TApplication.h"
 
 #include <QMouseEvent>
 #include <QPainter>
@@ -209,9 +210,9 @@ std::optional<NavigatorButton> TGridNavigator::EnabledButtonAt(QPoint pos) const
 }
 
 void TGridNavigator::mousePressEvent(QMouseEvent* event) {
-    // Closing an open editor may fail; the failure leaves here before anything is pressed.
-    host_.FocusGridForNavigator();
-    if (event->button() != Qt::LeftButton)
+    // Closing an open editor may fail; then nothing is pressed.
+    if (!TApplication::Guard([this] { host_.FocusGridForNavigator(); }) ||
+        event->button() != Qt::LeftButton)
         return;
     const auto button = EnabledButtonAt(event->position().toPoint());
     if (!button)
@@ -238,7 +239,7 @@ void TGridNavigator::mouseReleaseEvent(QMouseEvent* event) {
     RepaintButton(button);
     if (under != button)
         return;
-    host_.DoNavigatorAction(button);
+    TApplication::Guard([this, button] { host_.DoNavigatorAction(button); });
     UpdateButtons();
 }
 
