@@ -69,6 +69,10 @@ protected:
     void focusOutEvent(QFocusEvent* event) override;
 
 private:
+    /// The modifiers the keys' rules look at.
+    static constexpr Qt::KeyboardModifiers kModifiers =
+        Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier;
+
     /// What a held mouse button is doing.
     enum class MouseState {
         Idle,

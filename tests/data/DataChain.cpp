@@ -91,6 +91,21 @@ void Fill(TWorkingView& view, const QStringList& names) {
     view.First();
 }
 
+void FillWithInit(TWorkingView& view,
+                  const QList<std::pair<QString, std::optional<int>>>& records) {
+    QStringList names;
+    for (const auto& record : records)
+        names << record.first;
+    Fill(view, names);
+    for (const auto& record : records) {
+        view.Edit();
+        Set(view, "Init", record.second ? QVariant(*record.second) : QVariant());
+        view.Post();
+        view.Next();
+    }
+    view.First();
+}
+
 QStringList Names(TWorkingView& view) {
     view.DisableControls();
     const QByteArray current = view.GetBookmark();

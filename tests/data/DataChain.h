@@ -13,6 +13,7 @@
 #include <QObject>
 #include <QStringList>
 #include <gtest/gtest.h>
+#include <optional>
 #include <string>
 
 namespace trevalo::test {
@@ -53,6 +54,10 @@ void AddCombatant(TWorkingView& view, const QString& name, const QVariant& passe
 
 /// Combatants named \p names, standing in the view in that order; the first is current.
 void Fill(TWorkingView& view, const QStringList& names);
+
+/// Combatants with these names and Init values (none: blank), standing in the view in this
+/// order; the first is current.
+void FillWithInit(TWorkingView& view, const QList<std::pair<QString, std::optional<int>>>& records);
 
 /// The names of the visible records in the view's order, walked with the controls off; the
 /// current record is current again afterwards.

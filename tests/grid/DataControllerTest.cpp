@@ -21,20 +21,8 @@ protected:
         grid_.OnChanged = [this] { ++changes_; };
     }
 
-    /// Combatants with these names and Init values, stored in this order; the first is current.
     void Populate(const QList<std::pair<QString, Value>>& records) {
-        TWorkingView& view = Init();
-        QStringList names;
-        for (const auto& record : records)
-            names << record.first;
-        Fill(view, names);
-        for (const auto& record : records) {
-            view.Edit();
-            Set(view, "Init", record.second ? QVariant(*record.second) : QVariant());
-            view.Post();
-            view.Next();
-        }
-        view.First();
+        FillWithInit(Init(), records);
     }
 
     /// The names in display order.

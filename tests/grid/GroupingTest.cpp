@@ -19,20 +19,8 @@ protected:
         grid_.SetSortList({{kInit, SortOrder::Descending}});
     }
 
-    /// Stores the combatants in this order; the first is current.
     void Populate(const QList<std::pair<QString, Value>>& records) {
-        TWorkingView& view = Init();
-        QStringList names;
-        for (const auto& record : records)
-            names << record.first;
-        Fill(view, names);
-        for (const auto& record : records) {
-            view.Edit();
-            Set(view, "Init", record.second ? QVariant(*record.second) : QVariant());
-            view.Post();
-            view.Next();
-        }
-        view.First();
+        FillWithInit(Init(), records);
     }
 
     /// The rows top down: a record by name, a group row as "+value" (collapsed) or "-value"
