@@ -12,6 +12,7 @@ constexpr int kGroupedIndent = 6; ///< grouped headers stand this far from the b
 constexpr int kGroupedTop = 8;    ///< and this far from its top
 constexpr int kEdgeGrip = 3;      ///< pixels either side of a header's right edge that size it
 constexpr int kFilterButtonWidth = 12;
+constexpr int kLevelIndent = 16; ///< each grouping level's expander cell
 
 } // namespace
 
@@ -102,6 +103,11 @@ QRect GridGeometry::FilterButtonRect(const TDBColumn* column) const {
                          kFilterButtonWidth, Header.height() - 4);
     }
     return QRect();
+}
+
+QRect GridGeometry::ExpanderCell(int row, int level) const {
+    const QRect line = RowRect(row);
+    return QRect(line.left() + level * kLevelIndent, line.top(), kLevelIndent, line.height());
 }
 
 QRect GridGeometry::GroupedHeaderRect(const TDBColumn* column) const {

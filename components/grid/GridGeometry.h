@@ -65,6 +65,8 @@ public:
     QRect CellRect(int row, const TDBColumn* column) const;
     QRect HeaderRect(const TDBColumn* column) const;
     QRect FilterButtonRect(const TDBColumn* column) const;
+    /// The cell of a group row's expander box at grouping \p level.
+    QRect ExpanderCell(int row, int level) const;
     QRect GroupedHeaderRect(const TDBColumn* column) const;
     /// Where a header dropped at \p x would go among the header row's columns.
     int HeaderPositionAt(int x) const;

@@ -15,7 +15,6 @@ namespace {
 const QString kGroupByText = QStringLiteral("Drag a column header here to group by that column");
 const QString kEmptyFilterText = QStringLiteral("<Filter is Empty>");
 constexpr int kExpanderSize = 9;
-constexpr int kLevelIndent = 16;
 constexpr int kTextMargin = 2;
 constexpr int kGroupByIndent = 6;
 
@@ -152,8 +151,7 @@ void GridPainter::PaintGroupRow(int row, const PaintState& state) {
                                                : view_.Styles().ForInactive();
     painter_.fillRect(rect.adjusted(0, 0, 0, -1), ResolveColor(colors.Background, palette_));
     QRect expander(0, 0, kExpanderSize, kExpanderSize);
-    expander.moveCenter(QPoint(rect.left() + data.RowLevel(row) * kLevelIndent + kLevelIndent / 2,
-                               rect.center().y()));
+    expander.moveCenter(geometry_.ExpanderCell(row, data.RowLevel(row)).center());
     painter_.setPen(ResolveColor(colors.Text, palette_));
     painter_.drawRect(expander.adjusted(0, 0, -1, -1));
     const QPoint c = expander.center();

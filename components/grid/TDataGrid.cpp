@@ -45,7 +45,7 @@ TDataGrid::TDataGrid(QWidget* parent)
         TApplication::Guard([&] { handled = HandleEditorKey(event); });
         return handled;
     };
-    editor_->OnLeaveGrid = [this] { TApplication::Guard([this] { LeaveGrid(); }); };
+    editor_->OnFocusOut = [this](QFocusEvent* event) { FocusLost(event); };
     connect(editor_, &QLineEdit::textEdited, this, &TDataGrid::EditorTextEdited);
 
     const QFontMetrics metrics = fontMetrics();

@@ -123,6 +123,8 @@ private:
     /// Writes the editor's text into the record when it changed; raises the field's error.
     void WriteEditor();
     void EditorTextEdited();
+    /// The grid or its editor lost the focus; leaving the grid acts on the row.
+    void FocusLost(QFocusEvent* event);
     void LeaveGrid();
     bool IsUntouchedNewRow() const;
     /// The focused cell's value as the editor of editorColumn_ shows it.

@@ -12,15 +12,6 @@
 
 namespace trevalo {
 
-namespace {
-
-bool IsPassingFocusChange(const QFocusEvent* event) {
-    return event->reason() == Qt::PopupFocusReason ||
-           event->reason() == Qt::ActiveWindowFocusReason;
-}
-
-} // namespace
-
 QString TDataGrid::CellText() const {
     const TDBDataController& data = view_->DataController();
     const int field = view_->ColumnFieldIndex(*editorColumn_);
@@ -172,8 +163,15 @@ void TDataGrid::focusInEvent(QFocusEvent* event) {
 void TDataGrid::focusOutEvent(QFocusEvent* event) {
     QWidget::focusOutEvent(event);
     update();
+    FocusLost(event);
+}
+
+void TDataGrid::FocusLost(QFocusEvent* event) {
+    // A box or menu taking the focus for a moment is not leaving the grid.
+    const bool passing =
+        event->reason() == Qt::PopupFocusReason || event->reason() == Qt::ActiveWindowFocusReason;
     const QWidget* now = QApplication::focusWidget();
-    if (view_ && !IsPassingFocusChange(event) && !(now && isAncestorOf(now)))
+    if (view_ && !passing && !(now && (now == this || isAncestorOf(now))))
         TApplication::Guard([this] { LeaveGrid(); });
 }
 

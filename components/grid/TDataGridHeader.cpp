@@ -9,12 +9,6 @@
 
 namespace trevalo {
 
-namespace {
-
-constexpr int kLevelIndent = 16; ///< the expander's cell at each grouping level
-
-} // namespace
-
 void TDataGrid::PressHeader(const GridGeometry::Hit& hit, QPoint point) {
     pressedColumn_ = hit.Column;
     pressPoint_ = dragPoint_ = point;
@@ -75,9 +69,7 @@ void TDataGrid::DropHeader(QPoint point) {
 
 void TDataGrid::PressGroupRow(int row, QPoint point, bool toggle) {
     TDBDataController& data = view_->DataController();
-    const int level = data.RowLevel(row);
-    const int expanderLeft = geometry_.Rows.left() + level * kLevelIndent;
-    const bool onExpander = point.x() >= expanderLeft && point.x() < expanderLeft + kLevelIndent;
+    const bool onExpander = geometry_.ExpanderCell(row, data.RowLevel(row)).contains(point);
     view_->FocusRow(row);
     if (toggle || onExpander)
         ToggleGroup(data.FocusedRow(), std::nullopt);

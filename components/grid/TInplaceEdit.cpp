@@ -1,6 +1,5 @@
 #include "components/grid/TInplaceEdit.h"
 
-#include <QApplication>
 #include <QFocusEvent>
 #include <QKeyEvent>
 
@@ -21,13 +20,8 @@ bool TInplaceEdit::event(QEvent* event) {
 
 void TInplaceEdit::focusOutEvent(QFocusEvent* event) {
     QLineEdit::focusOutEvent(event);
-    const QWidget* now = QApplication::focusWidget();
-    const bool stillInGrid = now && (now == parentWidget() || parentWidget()->isAncestorOf(now));
-    // A box or menu taking the focus for a moment is not leaving the grid.
-    const bool passing =
-        event->reason() == Qt::PopupFocusReason || event->reason() == Qt::ActiveWindowFocusReason;
-    if (!passing && !stillInGrid && isVisible() && OnLeaveGrid)
-        OnLeaveGrid();
+    if (isVisible() && OnFocusOut)
+        OnFocusOut(event);
 }
 
 } // namespace trevalo

@@ -15,8 +15,8 @@ public:
 
     /// Offered every key first; answers whether the grid took it.
     std::function<bool(QKeyEvent*)> OnGridKey;
-    /// The focus went to a widget outside the grid.
-    std::function<void()> OnLeaveGrid;
+    /// The open editor lost the focus.
+    std::function<void(QFocusEvent*)> OnFocusOut;
 
 protected:
     bool event(QEvent* event) override;

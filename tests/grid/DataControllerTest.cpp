@@ -25,6 +25,15 @@ protected:
         FillWithInit(Init(), records);
     }
 
+    /// Starts over: every combatant gone, then \p records.
+    void Restart(const QList<std::pair<QString, Value>>& records) {
+        TWorkingView& view = Init();
+        view.SetFiltered(false);
+        while (!view.IsEmpty())
+            view.Delete();
+        Populate(records);
+    }
+
     /// The names in display order.
     QStringList Rows() const {
         QStringList names;
@@ -214,10 +223,7 @@ TEST_F(DataControllerTest, RemovedRecordsHandTheFocusToTheNewCurrentRecord) {
     for (const Case& row : cases) {
         SCOPED_TRACE(row.what);
         TWorkingView& view = Init();
-        view.SetFiltered(false);
-        while (!view.IsEmpty())
-            view.Delete();
-        Populate({{"a", 1}, {"b", 5}, {"c", 9}});
+        Restart({{"a", 1}, {"b", 5}, {"c", 9}});
         view.SetFilter("[Active] = True");
         view.SetFiltered(true);
         view.Next();
@@ -322,10 +328,7 @@ TEST_F(DataControllerTest, FocusingAnotherRowSettlesTheEditAndStillReachesTheCli
     for (const Case& row : cases) {
         SCOPED_TRACE(row.what);
         TWorkingView& view = Init();
-        view.SetFiltered(false);
-        while (!view.IsEmpty())
-            view.Delete();
-        Populate({{"b", 5}, {"a", 9}, {"d", 3}, {"c", 7}});
+        Restart({{"b", 5}, {"a", 9}, {"d", 3}, {"c", 7}});
         view.SetFilter("[Active] = True");
         view.SetFiltered(true);
         ASSERT_EQ(CurrentName(view), "b");
