@@ -1,5 +1,6 @@
 #include "components/controls/TMainMenu.h"
 
+#include "components/forms/PendingInput.h"
 #include "platform/Exception.h"
 
 #include <QMainWindow>
@@ -18,7 +19,11 @@ void TMainMenu::Loaded() {
 TMenuItem::TMenuItem(QObject* parent)
     : QAction(parent) {
     DeclareEvent(QStringLiteral("OnClick"), OnClick);
-    connect(this, &QAction::triggered, this, [this] { Fire(OnClick, this); });
+    // A command acts on what the user typed, as a click elsewhere in the window would.
+    connect(this, &QAction::triggered, this, [this] {
+        if (WritePendingInput(*this))
+            Fire(OnClick, this);
+    });
 }
 
 } // namespace trevalo

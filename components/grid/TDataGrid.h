@@ -4,6 +4,7 @@
 /// editors.
 #pragma once
 
+#include "components/forms/PendingInput.h"
 #include "components/forms/TComponent.h"
 #include "components/grid/GridGeometry.h"
 #include "components/grid/INavigatorHost.h"
@@ -38,7 +39,7 @@ private:
     TDBTableView* gridView_ = nullptr;
 };
 
-class TDataGrid : public QWidget, public TComponent, private INavigatorHost {
+class TDataGrid : public QWidget, public TComponent, private INavigatorHost, public IPendingInput {
     Q_OBJECT
 public:
     explicit TDataGrid(QWidget* parent = nullptr);
@@ -93,6 +94,7 @@ private:
     bool GridEnabled() const override { return isEnabled(); }
     void DoNavigatorAction(NavigatorButton button) override;
     void FocusGridForNavigator() override;
+    bool WritePendingInput() override;
 
     void ViewChanged();
     void Relayout();

@@ -98,6 +98,10 @@ bool TDataGrid::TakeFocusFromEditor() {
     return true;
 }
 
+bool TDataGrid::WritePendingInput() {
+    return !editorColumn_ || TakeFocusFromEditor();
+}
+
 bool TDataGrid::HandleEditorKey(QKeyEvent* event) {
     const Qt::KeyboardModifiers modifiers = event->modifiers() & kModifiers;
     switch (event->key()) {
