@@ -17,6 +17,9 @@ void InstallWindowFont() {
     QFont::insertSubstitution(QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"));
     QFont font(QStringLiteral("Liberation Sans"));
     font.setPixelSize(11);
+    // Hinted advances come closest to the classic font's whole-pixel widths: unhinted, "Show
+    // All Entries" is a pixel too wide for its check box and wraps.
+    font.setHintingPreference(QFont::PreferFullHinting);
     QApplication::setFont(font);
 }
 

@@ -147,6 +147,27 @@ TEST_F(MainWindow, TheCheckBoxesHaveTheirCaptionsStatesLookAndHandlers) {
     }
 }
 
+TEST_F(MainWindow, EachCheckBoxCaptionIsInkedWholeOnOneLine) {
+    for (const char* name : {"ckbxShowAll", "chkbxKeepInit", "chkbxPasses"}) {
+        auto& box = Component<TStyledCheckBox>(name);
+        const QImage shot = box.grab().toImage();
+        // Inside the 1-pixel border, right of the 13-pixel box and its 4-pixel gap.
+        const QRect caption(18, 1, box.width() - 19, box.height() - 2);
+        const QRgb background = shot.pixel(box.width() - 2, 1);
+        QRect ink;
+        for (int y = 0; y < shot.height(); ++y)
+            for (int x = 0; x < shot.width(); ++x)
+                if (x >= 14 && shot.pixel(x, y) != background)
+                    ink |= QRect(x, y, 1, 1);
+        EXPECT_TRUE(caption.contains(ink)) << name;
+        // A glyph line of the 11-pixel font is 12 pixels high: a second line would show below.
+        EXPECT_LE(ink.height(), 12) << name;
+        // Cut at a word, the ink would end far short of the whole caption's advance.
+        const int advance = box.fontMetrics().horizontalAdvance(box.Caption());
+        EXPECT_GE(ink.width(), advance - 3) << name;
+    }
+}
+
 TEST_F(MainWindow, TheMenuBarHoldsPlainCommandsEachBoundToItsHandler) {
     for (QAction* action : main_->menuBar()->actions()) {
         EXPECT_EQ(action->menu(), nullptr) << action->text().toStdString();
