@@ -218,9 +218,12 @@ void GridPainter::PaintCell(int row, const ColumnSpan& span, const QRect& rect, 
         const bool* checked = std::get_if<bool>(&value);
         option.state =
             !checked ? QStyle::State_NoChange : (*checked ? QStyle::State_On : QStyle::State_Off);
-        if (!checked)
+        if (!checked) {
             option.palette.setCurrentColorGroup(QPalette::Disabled);
-        else
+            // Grayed is a grey mark, whatever grey the palette gives disabled text.
+            option.palette.setColor(QPalette::Disabled, QPalette::Text,
+                                    ResolveColor(SystemColor::BtnShadow, palette_));
+        } else
             option.state |= QStyle::State_Enabled;
         QApplication::style()->drawPrimitive(QStyle::PE_IndicatorCheckBox, &option, &painter_);
         return;

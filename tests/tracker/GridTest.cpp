@@ -471,6 +471,24 @@ TEST_F(Grid, TheCheckBoxColumnShowsThreeStatesAndRefusesClicks) {
     EXPECT_NE(checked, unchecked);
     EXPECT_NE(checked, grayed);
     EXPECT_NE(unchecked, grayed);
+    // A black mark for True, none for False, a grey one on a dotted ground for blank: the
+    // frame is grey in all three, so the grey mark shows as grey beyond the plain box's.
+    const auto count = [](const QImage& image, auto&& counts) {
+        int pixels = 0;
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x)
+                pixels += counts(image.pixelColor(x, y)) ? 1 : 0;
+        return pixels;
+    };
+    const auto black = [](const QColor& c) { return c == Qt::black; };
+    const auto grey = [](const QColor& c) {
+        return c.red() == c.green() && c.green() == c.blue() && c != Qt::black && c != Qt::white;
+    };
+    EXPECT_GE(count(checked, black), 14) << "a 7-pixel mark, 2 to 3 pixels thick";
+    EXPECT_EQ(count(checked, grey), count(unchecked, grey));
+    EXPECT_EQ(count(unchecked, black), 0);
+    EXPECT_EQ(count(grayed, black), 0);
+    EXPECT_GE(count(grayed, grey), count(unchecked, grey) + 14);
     combatants_->ClickCell(1, "tvInitActive");
     combatants_->Key(Qt::Key_Space);
     combatants_->Key(Qt::Key_Return);
