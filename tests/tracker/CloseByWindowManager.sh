@@ -1,0 +1,91 @@
+#!/usr/bin/env bash
+# Drives the real program on a virtual screen under a window manager, as a user would: the help
+# window opened from the keyboard alone and closed by its title bar only hides; the main window
+# closed by Alt+F4, and in a second run by its title bar, ends the program with 0.
+set -euo pipefail
+program="$1"
+
+if [ -z "${TREVALO_ON_XVFB:-}" ]; then
+    unset QT_QPA_PLATFORM
+    TREVALO_ON_XVFB=1 exec xvfb-run -a -s "-screen 0 1280x1024x24" "$0" "$@"
+fi
+
+openbox --sm-disable >/dev/null 2>&1 &
+manager=$!
+trap 'kill $manager 2>/dev/null || true' EXIT
+for _ in $(seq 100); do
+    xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break
+    sleep 0.1
+done
+failures=0
+fail() {
+    echo "FAIL: $*"
+    failures=$((failures + 1))
+}
+
+# The id of the shown window called $1, waited for.
+window() {
+    local id=""
+    for _ in $(seq 100); do
+        id=$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -1) || true
+        [ -n "$id" ] && break
+        sleep 0.1
+    done
+    echo "$id"
+}
+
+# Clicks the close button at the right end of the title bar of the window $1.
+click_close_button() {
+    local frame left top width
+    frame=$(xwininfo -id "$1" -tree | sed -n 's/.*Parent window id: \(0x[0-9a-f]*\).*/\1/p')
+    left=$(xwininfo -id "$frame" | awk '/Absolute upper-left X/ {print $NF}')
+    top=$(xwininfo -id "$frame" | awk '/Absolute upper-left Y/ {print $NF}')
+    width=$(xwininfo -id "$frame" | awk '/Width/ {print $NF}')
+    xdotool mousemove --sync $((left + width - 10)) $((top + 10)) click 1
+}
+
+# Waits for the program $1 to end; its exit code, or "running".
+ended() {
+    for _ in $(seq 50); do
+        if ! kill -0 "$1" 2>/dev/null; then
+            local status=0
+            wait "$1" || status=$?
+            echo "$status"
+            return
+        fi
+        sleep 0.1
+    done
+    kill "$1"
+    echo running
+}
+
+"$program" &
+pid=$!
+main=$(window Main)
+[ -n "$main" ] || { echo "FAIL: no main window"; exit 1; }
+xdotool windowactivate --sync "$main"
+# Alt alone enters the menu bar; Right twice reaches "Help".
+xdotool key --delay 100 alt Right Right Return
+help=$(window Help)
+if [ -z "$help" ]; then
+    fail "Alt, Right, Right, Enter did not open the help window"
+else
+    click_close_button "$help"
+    sleep 0.5
+    xdotool search --onlyvisible --name '^Help$' >/dev/null 2>&1 && fail "help still shown"
+    kill -0 $pid 2>/dev/null || fail "closing the help window ended the program"
+fi
+xdotool windowactivate --sync "$main"
+xdotool key alt+F4
+status=$(ended $pid)
+[ "$status" = 0 ] || fail "Alt+F4: exit code $status, expected 0"
+
+"$program" &
+pid=$!
+main=$(window Main)
+click_close_button "$main"
+status=$(ended $pid)
+[ "$status" = 0 ] || fail "the title bar's close button: exit code $status, expected 0"
+
+[ $failures -eq 0 ] || exit 1
+echo "4 passed, 0 failed"
