@@ -5,14 +5,20 @@
 set -euo pipefail
 program="$1"
 
-if [ -z "${TREVALO_ON_XVFB:-}" ]; then
-    unset QT_QPA_PLATFORM
-    TREVALO_ON_XVFB=1 exec xvfb-run -a -s "-screen 0 1280x1024x24" "$0" "$@"
-fi
-
+unset QT_QPA_PLATFORM
+# The server picks a free display itself, so that runs side by side never share one.
+displayfile=$(mktemp)
+Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$displayfile" >/dev/null 2>&1 &
+server=$!
+for _ in $(seq 100); do
+    [ -s "$displayfile" ] && break
+    sleep 0.1
+done
+export DISPLAY=":$(cat "$displayfile")"
+rm -f "$displayfile"
 openbox --sm-disable >/dev/null 2>&1 &
 manager=$!
-trap 'kill $manager 2>/dev/null || true' EXIT
+trap 'kill $manager $server 2>/dev/null || true' EXIT
 for _ in $(seq 100); do
     xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break
     sleep 0.1
