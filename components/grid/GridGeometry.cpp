@@ -20,6 +20,25 @@ void GridGeometry::Compute(const TDBTableView& view, const GridMetrics& metrics,
                            int topRow, int scrollX) {
     // One pixel of border all round, as the flat look draws it.
     const QRect inner = QRect(QPoint(0, 0), size).adjusted(1, 1, -1, -1);
+    ComputeBands(view, metrics, inner);
+    RowHeight = metrics.RowHeight;
+    RowCount = view.DataController().RowCount();
+    PageRows = std::max(Rows.height() / RowHeight, 1);
+    if (RowCount > Rows.height() / RowHeight) {
+        VerticalBar = QRect(Rows.right() + 1 - metrics.ScrollBarExtent,
+                            Header.isEmpty() ? Rows.top() : Header.top(), metrics.ScrollBarExtent,
+                            Rows.bottom() + 1 - Header.top());
+        Rows.setRight(VerticalBar.left() - 1);
+        Header.setRight(VerticalBar.left() - 1);
+    } else {
+        VerticalBar = QRect();
+    }
+    TopRow = std::clamp(topRow, 0, std::max(RowCount - PageRows, 0));
+    ComputeColumns(view, metrics, inner.left(), scrollX);
+}
+
+void GridGeometry::ComputeBands(const TDBTableView& view, const GridMetrics& metrics,
+                                const QRect& inner) {
     int y = inner.top();
     GroupBox = view.OptionsView().GroupByBox
                    ? QRect(inner.left(), y, inner.width(), metrics.GroupBoxHeight)
@@ -35,26 +54,14 @@ void GridGeometry::Compute(const TDBTableView& view, const GridMetrics& metrics,
                          : QRect();
     const int rowsBottom = stripTop - FilterBox.height();
     Rows = QRect(inner.left(), y, inner.width(), std::max(rowsBottom - y, 0));
-
-    RowHeight = metrics.RowHeight;
-    RowCount = view.DataController().RowCount();
-    PageRows = std::max(Rows.height() / RowHeight, 1);
-    if (RowCount > Rows.height() / RowHeight) {
-        VerticalBar = QRect(Rows.right() + 1 - metrics.ScrollBarExtent,
-                            Header.isEmpty() ? Rows.top() : Header.top(), metrics.ScrollBarExtent,
-                            Rows.bottom() + 1 - Header.top());
-        Rows.setRight(VerticalBar.left() - 1);
-        Header.setRight(VerticalBar.left() - 1);
-    } else {
-        VerticalBar = QRect();
-    }
-    TopRow = std::clamp(topRow, 0, std::max(RowCount - PageRows, 0));
-
     Navigator = QRect(inner.left(), stripTop, std::min(metrics.NavigatorWidth, inner.width()),
                       metrics.ScrollBarExtent);
     HorizontalBar = QRect(Navigator.right() + 1, stripTop,
                           std::max(inner.right() - Navigator.right(), 0), metrics.ScrollBarExtent);
+}
 
+void GridGeometry::ComputeColumns(const TDBTableView& view, const GridMetrics& metrics, int left,
+                                  int scrollX) {
     GroupedHeaders.clear();
     int groupedLeft = GroupBox.left() + kGroupedIndent;
     for (TDBColumn* column : view.GroupedColumns()) {
@@ -62,7 +69,6 @@ void GridGeometry::Compute(const TDBTableView& view, const GridMetrics& metrics,
         GroupedHeaders.append({column, groupedLeft, width});
         groupedLeft += width + kGroupedIndent;
     }
-
     Columns.clear();
     ContentWidth = 0;
     for (TDBColumn* column : view.VisibleColumns()) {
@@ -73,36 +79,43 @@ void GridGeometry::Compute(const TDBTableView& view, const GridMetrics& metrics,
     }
     ScrollX = std::clamp(scrollX, 0, std::max(ContentWidth - Rows.width(), 0));
     for (ColumnSpan& span : Columns)
-        span.Left += inner.left() - ScrollX;
+        span.Left += left - ScrollX;
 }
 
 QRect GridGeometry::RowRect(int row) const {
     return QRect(Rows.left(), Rows.top() + (row - TopRow) * RowHeight, Rows.width(), RowHeight);
 }
 
+const ColumnSpan* GridGeometry::Find(const QList<ColumnSpan>& spans, const TDBColumn* column) {
+    const auto found = std::find_if(spans.cbegin(), spans.cend(), [column](const ColumnSpan& span) {
+        return span.Column == column;
+    });
+    return found == spans.cend() ? nullptr : &*found;
+}
+
+int GridGeometry::DropIndexAt(const QList<ColumnSpan>& spans, int x) {
+    const auto past = std::find_if(spans.cbegin(), spans.cend(), [x](const ColumnSpan& span) {
+        return x < span.Left + span.Width / 2;
+    });
+    return static_cast<int>(past - spans.cbegin());
+}
+
 QRect GridGeometry::CellRect(int row, const TDBColumn* column) const {
-    for (const ColumnSpan& span : Columns) {
-        if (span.Column == column)
-            return QRect(span.Left, RowRect(row).top(), span.Width, RowHeight);
-    }
-    return QRect();
+    const ColumnSpan* span = Find(Columns, column);
+    return span ? QRect(span->Left, RowRect(row).top(), span->Width, RowHeight) : QRect();
 }
 
 QRect GridGeometry::HeaderRect(const TDBColumn* column) const {
-    for (const ColumnSpan& span : Columns) {
-        if (span.Column == column)
-            return QRect(span.Left, Header.top(), span.Width, Header.height());
-    }
-    return QRect();
+    const ColumnSpan* span = Find(Columns, column);
+    return span ? QRect(span->Left, Header.top(), span->Width, Header.height()) : QRect();
 }
 
 QRect GridGeometry::FilterButtonRect(const TDBColumn* column) const {
-    for (const ColumnSpan& span : Columns) {
-        if (span.Column == column && span.Filterable)
-            return QRect(span.Left + span.Width - kFilterButtonWidth - 2, Header.top() + 2,
-                         kFilterButtonWidth, Header.height() - 4);
-    }
-    return QRect();
+    const ColumnSpan* span = Find(Columns, column);
+    if (!span || !span->Filterable)
+        return QRect();
+    return QRect(span->Left + span->Width - kFilterButtonWidth - 2, Header.top() + 2,
+                 kFilterButtonWidth, Header.height() - 4);
 }
 
 QRect GridGeometry::ExpanderCell(int row, int level) const {
@@ -111,32 +124,18 @@ QRect GridGeometry::ExpanderCell(int row, int level) const {
 }
 
 QRect GridGeometry::GroupedHeaderRect(const TDBColumn* column) const {
-    for (const ColumnSpan& span : GroupedHeaders) {
-        if (span.Column == column)
-            return QRect(span.Left, GroupBox.top() + kGroupedTop, span.Width,
-                         std::min(Header.height(), GroupBox.height() - kGroupedTop));
-    }
-    return QRect();
+    const ColumnSpan* span = Find(GroupedHeaders, column);
+    return span ? QRect(span->Left, GroupBox.top() + kGroupedTop, span->Width,
+                        std::min(Header.height(), GroupBox.height() - kGroupedTop))
+                : QRect();
 }
 
 int GridGeometry::HeaderPositionAt(int x) const {
-    int position = 0;
-    for (const ColumnSpan& span : Columns) {
-        if (x < span.Left + span.Width / 2)
-            break;
-        ++position;
-    }
-    return position;
+    return DropIndexAt(Columns, x);
 }
 
 int GridGeometry::GroupLevelAt(int x) const {
-    int level = 0;
-    for (const ColumnSpan& span : GroupedHeaders) {
-        if (x < span.Left + span.Width / 2)
-            break;
-        ++level;
-    }
-    return level;
+    return DropIndexAt(GroupedHeaders, x);
 }
 
 GridGeometry::Hit GridGeometry::HitTest(QPoint point) const {
@@ -179,15 +178,14 @@ int GridGeometry::TopRowShowing(int row) const {
 }
 
 int GridGeometry::ScrollXShowing(const TDBColumn* column) const {
-    for (const ColumnSpan& span : Columns) {
-        if (span.Column != column)
-            continue;
-        if (span.Left < Rows.left())
-            return ScrollX - (Rows.left() - span.Left);
-        if (span.Left + span.Width > Rows.right() + 1)
-            return ScrollX +
-                   std::min(span.Left + span.Width - Rows.right() - 1, span.Left - Rows.left());
-    }
+    const ColumnSpan* span = Find(Columns, column);
+    if (!span)
+        return ScrollX;
+    if (span->Left < Rows.left())
+        return ScrollX - (Rows.left() - span->Left);
+    if (span->Left + span->Width > Rows.right() + 1)
+        return ScrollX +
+               std::min(span->Left + span->Width - Rows.right() - 1, span->Left - Rows.left());
     return ScrollX;
 }
 

@@ -78,6 +78,16 @@ public:
     /// The horizontal scroll position that shows \p column wholly, moving as little as
     /// possible; the present one for no column.
     int ScrollXShowing(const TDBColumn* column) const;
+
+private:
+    /// The bands from the group-by box down to the bottom strip, inside the border \p inner.
+    void ComputeBands(const TDBTableView& view, const GridMetrics& metrics, const QRect& inner);
+    /// The columns' spans, from \p left, and the horizontal scroll position.
+    void ComputeColumns(const TDBTableView& view, const GridMetrics& metrics, int left,
+                        int scrollX);
+    static const ColumnSpan* Find(const QList<ColumnSpan>& spans, const TDBColumn* column);
+    /// Where a header dropped at \p x would go among \p spans.
+    static int DropIndexAt(const QList<ColumnSpan>& spans, int x);
 };
 
 } // namespace trevalo

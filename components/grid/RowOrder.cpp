@@ -38,7 +38,6 @@ std::vector<std::int64_t> NumericKeys(const RecordCache& cache, const SortKey& k
 void RowOrder::Rebuild(const RecordCache& cache, const QList<SortKey>& keys, int groupKeys,
                        const EditPin& pin, const ViewFilter& filter) {
     const int count = cache.Count();
-    const bool pinned = pin.Record >= 0 && pin.Record < count;
     sorted_.clear();
     passes_.assign(static_cast<std::size_t>(count), true);
     for (int record = 0; record < count; ++record) {
@@ -46,7 +45,20 @@ void RowOrder::Rebuild(const RecordCache& cache, const QList<SortKey>& keys, int
         if (record != pin.Record)
             sorted_.push_back(record);
     }
+    Sort(cache, keys);
+    position_.assign(static_cast<std::size_t>(count), -1);
+    shown_.clear();
+    for (std::size_t place = 0; place < sorted_.size(); ++place) {
+        const int record = sorted_[place];
+        position_[static_cast<std::size_t>(record)] = static_cast<int>(place);
+        if (passes_[static_cast<std::size_t>(record)])
+            shown_.push_back(record);
+    }
+    if (pin.Record >= 0 && pin.Record < count)
+        InsertPin(cache, keys, groupKeys, pin);
+}
 
+void RowOrder::Sort(const RecordCache& cache, const QList<SortKey>& keys) {
     std::vector<std::vector<std::int64_t>> numeric;
     for (const SortKey& key : keys)
         numeric.push_back(NumericKeys(cache, key));
@@ -65,18 +77,10 @@ void RowOrder::Rebuild(const RecordCache& cache, const QList<SortKey>& keys, int
         }
         return a < b;
     });
+}
 
-    position_.assign(static_cast<std::size_t>(count), -1);
-    shown_.clear();
-    for (std::size_t place = 0; place < sorted_.size(); ++place) {
-        const int record = sorted_[place];
-        position_[static_cast<std::size_t>(record)] = static_cast<int>(place);
-        if (passes_[static_cast<std::size_t>(record)])
-            shown_.push_back(record);
-    }
-    if (!pinned)
-        return;
-
+void RowOrder::InsertPin(const RecordCache& cache, const QList<SortKey>& keys, int groupKeys,
+                         const EditPin& pin) {
     // The pin's group against a record's: <0 when the group comes first.
     const auto groupOrder = [&](int record) {
         for (int level = 0; level < groupKeys; ++level) {

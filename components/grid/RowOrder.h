@@ -38,6 +38,12 @@ public:
     int Following(int record) const;
 
 private:
+    /// Orders sorted_ by \p keys, the record index last.
+    void Sort(const RecordCache& cache, const QList<SortKey>& keys);
+    /// Shows the pinned record in place of its anchor, or first in its group.
+    void InsertPin(const RecordCache& cache, const QList<SortKey>& keys, int groupKeys,
+                   const EditPin& pin);
+
     std::vector<int> sorted_;   ///< every record but the pinned one, in sort order
     std::vector<int> position_; ///< per record its place in sorted_, -1 for the pinned one
     std::vector<bool> passes_;  ///< per record whether the filter passes it

@@ -1,16 +1,20 @@
 /// \file
 /// The grid control: it shows the table view of its level and turns the user's mouse and keys
 /// into the view's operations; it hosts the navigator bar, the scroll bars and the in-place
-/// editors.
+/// editors. Its parts: the cell-editing session (GridEditSession), the header's press, carry
+/// and sizing (GridHeaderDrag), and the actions that keys and navigator buttons both map to
+/// (GridAction), carried out by Perform().
 #pragma once
 
 #include "components/forms/PendingInput.h"
 #include "components/forms/TComponent.h"
+#include "components/grid/GridAction.h"
+#include "components/grid/GridEditSession.h"
 #include "components/grid/GridGeometry.h"
+#include "components/grid/GridHeaderDrag.h"
 #include "components/grid/INavigatorHost.h"
+#include "components/grid/TGridLevel.h"
 
-#include <QObject>
-#include <QPointer>
 #include <QWidget>
 #include <optional>
 
@@ -23,21 +27,6 @@ class TDBColumn;
 class TDBTableView;
 class TGridNavigator;
 class TInplaceEdit;
-
-/// Names the view a grid shows.
-class TGridLevel : public QObject, public TComponent {
-    Q_OBJECT
-    Q_PROPERTY(trevalo::TDBTableView* GridView READ GridView WRITE SetGridView)
-public:
-    explicit TGridLevel(QObject* parent = nullptr)
-        : QObject(parent) {}
-
-    TDBTableView* GridView() const { return gridView_; }
-    void SetGridView(TDBTableView* view) { gridView_ = view; }
-
-private:
-    TDBTableView* gridView_ = nullptr;
-};
 
 class TDataGrid : public QWidget, public TComponent, private INavigatorHost, public IPendingInput {
     Q_OBJECT
@@ -52,9 +41,12 @@ public:
     const GridGeometry& Geometry() const { return geometry_; }
     TGridNavigator* Navigator() const { return navigator_; }
     /// The open text editor, or null.
-    TInplaceEdit* Editor() const;
+    TInplaceEdit* Editor() const { return edit_.Editor(); }
     /// Whether the focused button cell's editor is open (Ctrl+Enter clicks it).
-    bool IsButtonEditorOpen() const;
+    bool IsButtonEditorOpen() const { return edit_.IsButtonOpen(); }
+
+    /// Carries out \p action as its key or navigator button asks; a failure propagates.
+    void Perform(GridAction action);
 
 protected:
     bool event(QEvent* event) override;
@@ -70,18 +62,12 @@ protected:
     void focusOutEvent(QFocusEvent* event) override;
 
 private:
-    /// The modifiers the keys' rules look at.
-    static constexpr Qt::KeyboardModifiers kModifiers =
-        Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier;
-
-    /// What a held mouse button is doing.
-    enum class MouseState {
-        Idle,
-        HeaderPressed,  ///< a header held, not yet moved by the drag threshold
-        HeaderDragging, ///< a header being carried to the group-by box or another place
-        Sizing,         ///< a header's right edge being dragged
-        ButtonPressed,  ///< a row button held down
-        CellPressed,    ///< a text cell held; the editor opens on release
+    /// What a left button held on a cell is doing.
+    enum class CellPress {
+        None,
+        ButtonHeld, ///< a row button pressed, the pointer over it
+        ButtonAway, ///< a row button pressed, the pointer moved off it
+        Text,       ///< a text cell; its editor opens on the release
     };
 
     bool MayInsert() const override;
@@ -98,39 +84,31 @@ private:
 
     void ViewChanged();
     void Relayout();
+    void PlaceScrollBars();
+    void PlaceCustomizeButton();
     /// Scrolls the focused cell into view.
     void ScrollToFocus();
-    /// Takes the focus from an open editor to the grid, writing its text; false (after
-    /// showing the error, with the focus back in the editor) when the text cannot be written.
-    bool TakeFocusFromEditor();
     bool HandleGridKey(QKeyEvent* event);
     bool HandleEditorKey(QKeyEvent* event);
     void PressCell(const GridGeometry::Hit& hit, Qt::KeyboardModifiers modifiers);
+    void ReleaseCell(CellPress press, QPoint point);
     void PressGroupRow(int row, QPoint point, bool toggle);
-    void ToggleGroup(int row, std::optional<bool> expand);
+    void ToggleGroup(std::optional<bool> expand);
     void PressHeader(const GridGeometry::Hit& hit, QPoint point);
-    void MoveHeaderPointer(QPoint point);
-    void ReleaseHeader(MouseState state, QPoint point, Qt::KeyboardModifiers modifiers);
-    void DropHeader(QPoint point);
     void OpenFilterDropDown(TDBColumn& column);
     void OpenFilterDialog(TDBColumn* column);
-    /// Expands or collapses the focused group row; answers whether \p key did so.
-    bool HandleGroupRowKey(int key);
+    /// The three bands of actions: moves of the focus, changes of the record, the focused
+    /// cell's own.
+    void MoveFocus(GridAction action);
+    void ChangeRecord(GridAction action);
+    void ActOnCell(GridAction action);
     void MoveRowBy(int rows);
+    void FocusEdgeRow(bool last);
     void AskAndDelete();
     void ClickButton();
-
-    void OpenEditor(QKeyEvent* typed);
-    void CloseEditor();
-    /// Writes the editor's text into the record when it changed; raises the field's error.
-    void WriteEditor();
-    void EditorTextEdited();
+    void OpenEditor(const QKeyEvent* typed);
     /// The grid or its editor lost the focus; leaving the grid acts on the row.
     void FocusLost(QFocusEvent* event);
-    void LeaveGrid();
-    bool IsUntouchedNewRow() const;
-    /// The focused cell's value as the editor of editorColumn_ shows it.
-    QString CellText() const;
 
     TDBTableView* view_ = nullptr;
     GridGeometry geometry_;
@@ -140,25 +118,12 @@ private:
     QScrollBar* horizontalBar_ = nullptr;
     QPushButton* customizeButton_ = nullptr; ///< on the filter box
     TInplaceEdit* editor_ = nullptr;
-    TDBColumn* editorColumn_ = nullptr; ///< the column the open text editor edits
-    int editorRow_ = -1;
-    bool editorDirty_ = false;     ///< typed into since the text was last written
-    bool typedIntoInsert_ = false; ///< the row being inserted was begun to be changed
-    bool wasInserting_ = false;
-    struct {
-        TDBColumn* Column = nullptr;
-        int Row = -1;
-    } buttonEditor_;          ///< open while this cell stays focused
-    bool buttonHeld_ = false; ///< pointer over the pressed button
+    GridEditSession edit_;
+    GridHeaderDrag header_;
 
-    MouseState mouse_ = MouseState::Idle;
-    QPoint pressPoint_;
-    QPoint dragPoint_;
-    bool pressedInGroupBox_ = false; ///< the pressed header is a grouped one
-    int pressedColumnWidth_ = 0;
-    QRect pressedCell_; ///< where the pressed cell stood when pressed
-    TDBColumn* pressedColumn_ = nullptr;
-    int pressedRow_ = -1;
+    CellPress cellPress_ = CellPress::None;
+    QRect pressedCell_;                  ///< where the pressed cell stood when pressed
+    TDBColumn* pressedColumn_ = nullptr; ///< the pressed cell's column
     int topRow_ = 0;
     int scrolledToRow_ = -1; ///< the focus last scrolled into view
     TDBColumn* scrolledToColumn_ = nullptr;
