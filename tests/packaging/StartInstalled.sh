@@ -23,10 +23,11 @@ export DISPLAY=":$(cat "$screen/display")"
 
 fail() { echo "FAIL: $*"; exit 1; }
 
-# The first visible window named $1, waited for up to ten seconds.
+# The first visible window named $1, waited for up to thirty seconds: a loaded machine may
+# take long to start a program.
 window() {
     local found=""
-    for _ in $(seq 100); do
+    for _ in $(seq 300); do
         found=$(xdotool search --onlyvisible --name "$1" 2>/dev/null | head -1) || true
         [ -n "$found" ] && break
         sleep 0.1
