@@ -35,3 +35,10 @@ bench: build
 screenshot: build
 	xvfb-run -a -s "-screen 0 1280x1024x24" \
 	    env -u QT_QPA_PLATFORM $(BUILD)/bin/trevalo_screenshot docs/screenshot.png
+	xvfb-run -a -s "-screen 0 2560x2048x24" \
+	    env -u QT_QPA_PLATFORM QT_SCALE_FACTOR=2 $(BUILD)/bin/trevalo_screenshot docs/screenshot-2x.png
+
+# The Debian package, in $(BUILD); its dependencies are computed from what the program links.
+.PHONY: package
+package: build
+	cd $(BUILD) && cpack -G DEB

@@ -4,6 +4,7 @@
 
 #include <QImage>
 #include <QPainter>
+#include <algorithm>
 #include <vector>
 
 namespace trevalo {
@@ -51,15 +52,21 @@ TGradientSeparator::TGradientSeparator(QWidget* parent)
 
 void TGradientSeparator::paintEvent(QPaintEvent*) {
     const QRgb highlight = ResolveColor(SystemColor::Highlight, palette()).rgb();
-    QImage band(width(), BandHeight, QImage::Format_RGB32);
+    // Made at the screen's density: each column's colour spans its whole device pixels.
+    const qreal ratio = devicePixelRatioF();
+    QImage band(QSize(width(), BandHeight) * ratio, QImage::Format_RGB32);
+    band.setDevicePixelRatio(ratio);
     // Too few colours for a gradient: the whole strip takes the highlight colour.
     if (depth() <= 8) {
         band.fill(highlight);
     } else {
         const std::vector<QRgb> columns =
             Gradient(width(), highlight, ResolveColor(SystemColor::BtnFace, palette()).rgb());
-        for (int y = 0; y < BandHeight; ++y)
-            std::copy(columns.begin(), columns.end(), reinterpret_cast<QRgb*>(band.scanLine(y)));
+        auto* line = reinterpret_cast<QRgb*>(band.scanLine(0));
+        for (int x = 0; x < band.width(); ++x)
+            line[x] = columns[std::min(columns.size() - 1, static_cast<std::size_t>(x / ratio))];
+        for (int y = 1; y < band.height(); ++y)
+            std::copy(line, line + band.width(), reinterpret_cast<QRgb*>(band.scanLine(y)));
     }
     QPainter(this).drawTiledPixmap(rect(), QPixmap::fromImage(band));
 }

@@ -140,34 +140,38 @@ void TStyledCheckBox::DrawCaption(QPainter& painter) const {
     painter.drawText(text, kTextFlags, caption_);
 }
 
-void TStyledCheckBox::DrawFocusMark(QImage& image) const {
+void TStyledCheckBox::DrawFocusMark(QPainter& painter) const {
     const int left = CaptionRect().left() - 1;
     const int captionWidth = fontMetrics().horizontalAdvance(caption_.trimmed());
     const int right = left + std::min(width() - left, captionWidth + 3);
     if (right <= left)
         return;
-    const QRgb dot = qRgb(0, 0, 0);
+    const QColor dot(0, 0, 0);
     for (int y = 1; y < height(); y += 2) {
-        image.setPixel(left, y, dot);
-        image.setPixel(right - 1, y, dot);
+        painter.fillRect(left, y, 1, 1, dot);
+        painter.fillRect(right - 1, y, 1, 1, dot);
     }
     for (int x = left + 1; x < right; x += 2) {
-        image.setPixel(x, 0, dot);
-        image.setPixel(x, height() - 1, dot);
+        painter.fillRect(x, 0, 1, 1, dot);
+        painter.fillRect(x, height() - 1, 1, 1, dot);
     }
 }
 
 void TStyledCheckBox::paintEvent(QPaintEvent*) {
     const QColor background = ResolveColor(Color(), palette());
-    QImage canvas(size(), QImage::Format_RGB32);
+    // Composed at the screen's density: the caption is drawn there, and the box pattern is
+    // scaled without smoothing, so each of its pixels becomes a block of whole device pixels.
+    const qreal ratio = devicePixelRatioF();
+    QImage canvas(size() * ratio, QImage::Format_RGB32);
+    canvas.setDevicePixelRatio(ratio);
     canvas.fill(background);
     QPainter painter(&canvas);
-    painter.drawImage(BoxRect().topLeft(), BoxImage(background));
+    painter.drawImage(BoxRect(), BoxImage(background));
     painter.setFont(font());
     DrawCaption(painter);
-    painter.end();
     if (hasFocus() && !caption_.isEmpty())
-        DrawFocusMark(canvas);
+        DrawFocusMark(painter);
+    painter.end();
     QPainter(this).drawImage(0, 0, canvas);
 }
 

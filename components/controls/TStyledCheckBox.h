@@ -114,7 +114,7 @@ private:
     QRect CaptionRect() const;
     QImage BoxImage(const QColor& background) const;
     void DrawCaption(QPainter& painter) const;
-    void DrawFocusMark(QImage& image) const;
+    void DrawFocusMark(QPainter& painter) const;
 
     QString caption_;
     TCheckBoxState state_ = cbUnchecked;

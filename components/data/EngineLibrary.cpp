@@ -29,12 +29,16 @@ engine::GetClassObjectFn Resolve(QLibrary& library) {
 }
 
 engine::GetClassObjectFn LoadEngine() {
-    const QString name = QString::fromLatin1(engine::kLibraryName);
-    QLibrary beside(QDir(QCoreApplication::applicationDirPath())
-                        .filePath(QStringLiteral("lib%1.so").arg(name)));
-    if (auto found = Resolve(beside))
-        return found;
-    QLibrary searched(name);
+    // Beside the program first, as the build leaves it; then the private folder that an
+    // installed program keeps it in, relative to the program so that the tree can move.
+    const QDir program(QCoreApplication::applicationDirPath());
+    for (const QString& folder :
+         {program.path(), program.filePath(QStringLiteral(TREVALO_ENGINE_DIR))}) {
+        QLibrary library(QDir(folder).filePath(QStringLiteral(TREVALO_ENGINE_FILE)));
+        if (auto found = Resolve(library))
+            return found;
+    }
+    QLibrary searched(QString::fromLatin1(engine::kLibraryName));
     return Resolve(searched);
 }
 

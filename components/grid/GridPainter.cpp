@@ -1,6 +1,7 @@
 #include "components/grid/GridPainter.h"
 
 #include "components/data/TField.h"
+#include "components/grid/PixelLines.h"
 #include "components/grid/TDBTableView.h"
 #include "platform/ColorValue.h"
 
@@ -61,8 +62,7 @@ void GridPainter::Paint(const PaintState& state) {
         PaintFilterBox();
     if (state.DraggedHeader)
         PaintHeader(state.DragRect, *state.DraggedHeader, false, false);
-    painter_.setPen(ResolveColor(SystemColor::BtnShadow, palette_));
-    painter_.drawRect(all.adjusted(0, 0, -1, -1));
+    DrawPixelFrame(painter_, all, ResolveColor(SystemColor::BtnShadow, palette_));
 }
 
 void GridPainter::PaintGroupBox() {
@@ -81,12 +81,10 @@ void GridPainter::PaintHeader(const QRect& rect, const TDBColumn& column, bool p
     painter_.fillRect(rect, ResolveColor(SystemColor::BtnFace, palette_));
     const QColor light = ResolveColor(SystemColor::BtnHighlight, palette_);
     const QColor dark = ResolveColor(SystemColor::BtnShadow, palette_);
-    painter_.setPen(pressed ? dark : light);
-    painter_.drawLine(rect.topLeft(), rect.topRight());
-    painter_.drawLine(rect.topLeft(), rect.bottomLeft());
-    painter_.setPen(pressed ? light : dark);
-    painter_.drawLine(rect.bottomLeft(), rect.bottomRight());
-    painter_.drawLine(rect.topRight(), rect.bottomRight());
+    DrawPixelLine(painter_, rect.topLeft(), rect.topRight(), pressed ? dark : light);
+    DrawPixelLine(painter_, rect.topLeft(), rect.bottomLeft(), pressed ? dark : light);
+    DrawPixelLine(painter_, rect.bottomLeft(), rect.bottomRight(), pressed ? light : dark);
+    DrawPixelLine(painter_, rect.topRight(), rect.bottomRight(), pressed ? light : dark);
 
     QRect text = rect.adjusted(kTextMargin, 1, -kTextMargin, 0);
     if (filterable) {
@@ -107,30 +105,29 @@ void GridPainter::PaintHeader(const QRect& rect, const TDBColumn& column, bool p
 }
 
 void GridPainter::PaintFilterButton(const QRect& button) {
-    painter_.setPen(ResolveColor(SystemColor::BtnShadow, palette_));
-    painter_.drawRect(button.adjusted(0, 0, -1, -1));
+    DrawPixelFrame(painter_, button, ResolveColor(SystemColor::BtnShadow, palette_));
     const QPoint center = button.center();
-    painter_.setPen(ResolveColor(SystemColor::BtnText, palette_));
+    const QColor text = ResolveColor(SystemColor::BtnText, palette_);
     for (int line = 0; line < 3; ++line)
-        painter_.drawLine(center.x() - 2 + line, center.y() - 1 + line, center.x() + 2 - line,
-                          center.y() - 1 + line);
+        DrawPixelLine(painter_, QPoint(center.x() - 2 + line, center.y() - 1 + line),
+                      QPoint(center.x() + 2 - line, center.y() - 1 + line), text);
 }
 
 void GridPainter::PaintSortMark(const QRect& header, bool ascending) {
     const int x = header.left();
     const int y = header.center().y() - 2;
-    painter_.setPen(ResolveColor(SystemColor::BtnShadow, palette_));
+    const QColor shadow = ResolveColor(SystemColor::BtnShadow, palette_);
     for (int line = 0; line < 4; ++line) {
         const int row = ascending ? y + line : y + 3 - line;
-        painter_.drawLine(x + 3 - line, row, x + 3 + line, row);
+        DrawPixelLine(painter_, QPoint(x + 3 - line, row), QPoint(x + 3 + line, row), shadow);
     }
 }
 
 void GridPainter::PaintFilterBox() {
     const QRect box = geometry_.FilterBox;
     painter_.fillRect(box, ResolveColor(SystemColor::BtnFace, palette_));
-    painter_.setPen(ResolveColor(SystemColor::BtnShadow, palette_));
-    painter_.drawLine(box.topLeft(), box.topRight());
+    DrawPixelLine(painter_, box.topLeft(), box.topRight(),
+                  ResolveColor(SystemColor::BtnShadow, palette_));
     const TDBDataController& data = view_.DataController();
     QStringList names;
     for (int field = 0; field < data.FieldCount(); ++field)
@@ -152,12 +149,13 @@ void GridPainter::PaintGroupRow(int row, const PaintState& state) {
     painter_.fillRect(rect.adjusted(0, 0, 0, -1), ResolveColor(colors.Background, palette_));
     QRect expander(0, 0, kExpanderSize, kExpanderSize);
     expander.moveCenter(geometry_.ExpanderCell(row, data.RowLevel(row)).center());
-    painter_.setPen(ResolveColor(colors.Text, palette_));
-    painter_.drawRect(expander.adjusted(0, 0, -1, -1));
+    const QColor text = ResolveColor(colors.Text, palette_);
+    DrawPixelFrame(painter_, expander, text);
     const QPoint c = expander.center();
-    painter_.drawLine(c.x() - 2, c.y(), c.x() + 2, c.y());
+    DrawPixelLine(painter_, c - QPoint(2, 0), c + QPoint(2, 0), text);
     if (!data.IsExpanded(row))
-        painter_.drawLine(c.x(), c.y() - 2, c.x(), c.y() + 2);
+        DrawPixelLine(painter_, c - QPoint(0, 2), c + QPoint(0, 2), text);
+    painter_.setPen(text);
     const TDBColumn* column = nullptr;
     for (TDBColumn* each : view_.GroupedColumns()) {
         if (view_.ColumnFieldIndex(*each) == data.GroupField(row))
@@ -167,8 +165,8 @@ void GridPainter::PaintGroupRow(int row, const PaintState& state) {
     painter_.drawText(rect.adjusted(expander.right() + 6 - rect.left(), 0, 0, 0),
                       Qt::AlignLeft | Qt::AlignVCenter,
                       QStringLiteral("%1 : %2").arg(header, DisplayText(data.GroupValue(row))));
-    painter_.setPen(ResolveColor(SystemColor::BtnShadow, palette_));
-    painter_.drawLine(rect.bottomLeft(), rect.bottomRight());
+    DrawPixelLine(painter_, rect.bottomLeft(), rect.bottomRight(),
+                  ResolveColor(SystemColor::BtnShadow, palette_));
 }
 
 void GridPainter::PaintRow(int row, const PaintState& state) {
@@ -190,9 +188,9 @@ void GridPainter::PaintRow(int row, const PaintState& state) {
         painter_.fillRect(inside, ResolveColor(colors.Background, palette_));
         painter_.setPen(ResolveColor(colors.Text, palette_));
         PaintCell(row, span, inside, focusedRow && span.Column == state.PressedButtonColumn);
-        painter_.setPen(ResolveColor(SystemColor::BtnShadow, palette_));
-        painter_.drawLine(cell.topRight(), cell.bottomRight());
-        painter_.drawLine(cell.bottomLeft(), cell.bottomRight());
+        const QColor line = ResolveColor(SystemColor::BtnShadow, palette_);
+        DrawPixelLine(painter_, cell.topRight(), cell.bottomRight(), line);
+        DrawPixelLine(painter_, cell.bottomLeft(), cell.bottomRight(), line);
     }
 }
 

@@ -1,6 +1,7 @@
 #include "components/grid/TGridNavigator.h"
 
 #include "components/grid/NavigatorGlyphs.h"
+#include "components/grid/PixelLines.h"
 #include "platform/ColorValue.h"
 #include "platform/TApplication.h"
 
@@ -181,8 +182,7 @@ void TGridNavigator::PaintButton(QPainter& painter, NavigatorButton button,
         const QColor highlight = ResolveColor(SystemColor::Highlight, palette());
         const QColor window = ResolveColor(SystemColor::Window, palette());
         painter.fillRect(rect, Mix(highlight, window, down ? 50 : 25));
-        painter.setPen(highlight);
-        painter.drawRect(rect.adjusted(0, 0, -1, -1));
+        DrawPixelFrame(painter, rect, highlight);
     }
     QPoint at = rect.topLeft() + QPoint((rect.width() - kNavigatorGlyphWidth) / 2,
                                         (rect.height() - kNavigatorGlyphHeight) / 2);

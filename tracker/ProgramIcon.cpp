@@ -1,0 +1,12 @@
+#include "tracker/ProgramIcon.h"
+
+namespace trevalo {
+
+QIcon ProgramIcon() {
+    QIcon icon;
+    for (const int size : {16, 22, 24, 32, 48, 64, 128, 256})
+        icon.addFile(QStringLiteral(":/tracker/icon/trevalo-%1.png").arg(size), QSize(size, size));
+    return icon;
+}
+
+} // namespace trevalo
