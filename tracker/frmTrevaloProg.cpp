@@ -5,6 +5,7 @@
 #include "components/controls/TStyledCheckBox.h"
 #include "components/controls/TStyledLabel.h"
 #include "components/data/TWorkingView.h"
+#include "components/forms/FocusAreas.h"
 #include "components/grid/TDBColumn.h"
 #include "platform/Exception.h"
 #include "platform/TApplication.h"
@@ -59,6 +60,9 @@ void TfrmTrevaloMain::Loaded() {
     chkbxPasses = Require<TStyledCheckBox>("chkbxPasses");
     NewInitPass1 = Require<TMenuItem>("NewInitPass1");
     tvInitPasses = Require<TDBColumn>("tvInitPasses");
+    // F6 moves among the combatants, the check boxes and the effects.
+    new FocusAreas(*this, {Require<QWidget>("grdInit"), Require<QWidget>("Panel2"),
+                           Require<QWidget>("grdEffects")});
 }
 
 void TfrmTrevaloMain::FormCreate(QObject*) {

@@ -1,5 +1,6 @@
 #include "components/controls/RegisterControlComponents.h"
 
+#include "components/controls/ControlsAccessible.h"
 #include "components/controls/TGradientSeparator.h"
 #include "components/controls/TMainMenu.h"
 #include "components/controls/TSpacer.h"
@@ -8,6 +9,8 @@
 #include "components/controls/TStyledMemo.h"
 #include "components/controls/TStyledPanel.h"
 #include "components/forms/ComponentRegistry.h"
+
+#include <QAccessible>
 
 namespace trevalo {
 
@@ -21,6 +24,7 @@ void RegisterControlComponents() {
     registry.Register<TStyledLabel>(QStringLiteral("TStyledLabel"));
     registry.Register<TStyledMemo>(QStringLiteral("TStyledMemo"));
     registry.Register<TStyledPanel>(QStringLiteral("TStyledPanel"));
+    QAccessible::installFactory(ControlsAccessibleFactory);
 }
 
 } // namespace trevalo

@@ -26,4 +26,11 @@ TMenuItem::TMenuItem(QObject* parent)
     });
 }
 
+void TMenuItem::SetShortCut(const QString& keys) {
+    const QKeySequence sequence = QKeySequence::fromString(keys, QKeySequence::PortableText);
+    if (sequence.isEmpty() != keys.isEmpty() || sequence.count() > 1)
+        throw Exception(QStringLiteral("Invalid shortcut '%1'").arg(keys));
+    setShortcut(sequence);
+}
+
 } // namespace trevalo

@@ -21,8 +21,14 @@ class TMenuItem : public QAction, public TComponent {
     Q_OBJECT
     Q_PROPERTY(QString Caption READ text WRITE setText)
     Q_PROPERTY(bool Visible READ isVisible WRITE setVisible)
+    Q_PROPERTY(QString ShortCut READ ShortCut WRITE SetShortCut)
 public:
     explicit TMenuItem(QObject* parent = nullptr);
+
+    /// The key that runs the command anywhere in its window, as "Ctrl+T" or "F1"; a name that
+    /// is no key is an error.
+    QString ShortCut() const { return shortcut().toString(QKeySequence::PortableText); }
+    void SetShortCut(const QString& keys);
 
     TNotifyEvent OnClick;
 };

@@ -3,6 +3,7 @@
 #include "components/controls/CheckBoxPattern.h"
 #include "components/controls/ColorOperations.h"
 
+#include <QAccessible>
 #include <QKeyEvent>
 #include <QPainter>
 #include <QScreen>
@@ -39,6 +40,11 @@ void TStyledCheckBox::SetState(TCheckBoxState state) {
         return;
     state_ = state;
     repaint();
+    QAccessible::State changed;
+    changed.checked = true;
+    changed.checkStateMixed = true;
+    QAccessibleStateChangeEvent event(this, changed);
+    QAccessible::updateAccessibility(&event);
     Fire(OnClick, this);
 }
 

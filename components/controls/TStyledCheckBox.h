@@ -54,6 +54,8 @@ public:
     void SetState(TCheckBoxState state);
     bool isChecked() const { return state_ == cbChecked; }
     void setChecked(bool checked) { SetState(checked ? cbChecked : cbUnchecked); }
+    /// The next state, as a click gives it.
+    void Toggle();
     bool AllowGrayed() const { return allowGrayed_; }
     void SetAllowGrayed(bool allow) { allowGrayed_ = allow; }
     TAlignment Alignment() const { return alignment_; }
@@ -109,7 +111,6 @@ private:
         member = value;
         update();
     }
-    void Toggle();
     QRect BoxRect() const;
     QRect CaptionRect() const;
     QImage BoxImage(const QColor& background) const;

@@ -3,6 +3,7 @@
 #include "platform/ColorValue.h"
 #include "platform/Exception.h"
 
+#include <QAccessible>
 #include <QEvent>
 #include <QLayout>
 #include <QPainter>
@@ -27,6 +28,9 @@ void TStyledLabel::SetCaption(const QString& caption) {
     setText(caption);
     AdjustBounds();
     repaint();
+    // A screen reader speaks the caption again, as it does a turn or pass number that moved on.
+    QAccessibleEvent event(this, QAccessible::NameChanged);
+    QAccessible::updateAccessibility(&event);
 }
 
 QString TStyledLabel::Layout() const {
