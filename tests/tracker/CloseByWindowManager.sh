@@ -5,20 +5,12 @@
 set -euo pipefail
 program="$1"
 
-unset QT_QPA_PLATFORM
-# The server picks a free display itself, so that runs side by side never share one.
-displayfile=$(mktemp)
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$displayfile" >/dev/null 2>&1 &
-server=$!
-for _ in $(seq 100); do
-    [ -s "$displayfile" ] && break
-    sleep 0.1
-done
-export DISPLAY=":$(cat "$displayfile")"
-rm -f "$displayfile"
+# shellcheck source=VirtualScreen.sh
+source "$(dirname "$0")/VirtualScreen.sh"
+start_virtual_screen
 openbox --sm-disable >/dev/null 2>&1 &
 manager=$!
-trap 'kill $manager $server 2>/dev/null || true' EXIT
+trap 'kill $manager $virtual_screen 2>/dev/null || true' EXIT
 for _ in $(seq 100); do
     xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break
     sleep 0.1
