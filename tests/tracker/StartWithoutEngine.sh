@@ -5,13 +5,12 @@
 set -euo pipefail
 program="$1"
 
-if [ -z "${TREVALO_ON_XVFB:-}" ]; then
-    unset QT_QPA_PLATFORM
-    TREVALO_ON_XVFB=1 exec xvfb-run -a -s "-screen 0 1280x1024x24" "$0" "$@"
-fi
+# shellcheck source=VirtualScreen.sh
+source "$(dirname "$0")/VirtualScreen.sh"
+start_virtual_screen
 
 folder=$(mktemp -d)
-trap 'rm -rf "$folder"' EXIT
+trap 'rm -rf "$folder"; kill $virtual_screen 2>/dev/null || true' EXIT
 cp "$program" "$folder/"
 
 run() {
