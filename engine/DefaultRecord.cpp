@@ -1,6 +1,6 @@
-#include "engine/DefaultRecord.h"
+#include "DefaultRecord.h"
 
-#include "engine/ExpressionParser.h"
+#include "ExpressionParser.h"
 
 #include <algorithm>
 #include <cctype>

@@ -1,4 +1,4 @@
-#include "engine/Expression.h"
+#include "Expression.h"
 
 #include <algorithm>
 

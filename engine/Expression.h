@@ -2,9 +2,9 @@
 /// A checked filter condition and its three-valued evaluation against a record.
 #pragma once
 
-#include "components/data/EngineContract.h"
-#include "engine/RecordLayout.h"
-#include "engine/Value.h"
+#include "EngineContract.h"
+#include "RecordLayout.h"
+#include "Value.h"
 
 #include <cstdint>
 #include <vector>

@@ -1,6 +1,6 @@
-#include "engine/ExpressionParser.h"
+#include "ExpressionParser.h"
 
-#include "engine/Utf8.h"
+#include "Utf8.h"
 
 #include <cmath>
 #include <string_view>

@@ -2,11 +2,11 @@
 /// Checks expression bytes fully and turns them into an Expression or a column default.
 #pragma once
 
-#include "components/data/EngineContract.h"
-#include "engine/ByteReader.h"
-#include "engine/Expression.h"
-#include "engine/RecordLayout.h"
-#include "engine/Value.h"
+#include "ByteReader.h"
+#include "EngineContract.h"
+#include "Expression.h"
+#include "RecordLayout.h"
+#include "Value.h"
 
 #include <cstdint>
 #include <vector>

@@ -1,8 +1,8 @@
-#include "engine/PacketFormat.h"
+#include "PacketFormat.h"
 
-#include "engine/ByteReader.h"
-#include "engine/ByteWriter.h"
-#include "engine/Utf8.h"
+#include "ByteReader.h"
+#include "ByteWriter.h"
+#include "Utf8.h"
 
 #include <cstring>
 #include <string_view>

@@ -1,6 +1,6 @@
-#include "engine/RecordBase.h"
+#include "RecordBase.h"
 
-#include "engine/DefaultRecord.h"
+#include "DefaultRecord.h"
 
 #include <algorithm>
 #include <cstring>

@@ -1,7 +1,7 @@
-#include "engine/RecordCursor.h"
+#include "RecordCursor.h"
 
-#include "engine/ExpressionParser.h"
-#include "engine/RecordBase.h"
+#include "ExpressionParser.h"
+#include "RecordBase.h"
 
 #include <algorithm>
 #include <cstring>
