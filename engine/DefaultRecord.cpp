@@ -1,6 +1,6 @@
 #include "DefaultRecord.h"
 
-#include "ExpressionParser.h"
+#include "ExpressionDecoder.h"
 
 #include <algorithm>
 #include <cctype>
@@ -60,7 +60,7 @@ Status BuildDefaultRecord(const RecordLayout& layout, const std::vector<Attribut
             return kInvalidExpression;
         std::uint32_t field = 0;
         Value constant;
-        if (const Status status = ExpressionParser::ParseAssignment(
+        if (const Status status = ExpressionDecoder::DecodeAssignment(
                 layout, attribute.value.data(), static_cast<std::uint32_t>(attribute.value.size()),
                 field, constant);
             status != kOk)
