@@ -12,8 +12,6 @@ namespace trevalo::engine {
 
 namespace {
 
-constexpr std::string_view kDefaultValue = "DEFAULT_VALUE";
-
 bool EqualsIgnoringCase(std::string_view left, std::string_view right) {
     return std::ranges::equal(left, right, [](char l, char r) {
         return std::tolower(static_cast<unsigned char>(l)) ==
@@ -54,7 +52,7 @@ Status BuildDefaultRecord(const RecordLayout& layout, const std::vector<Attribut
                           std::vector<std::uint8_t>& record) {
     record.assign(layout.Size(), 0);
     for (const Attribute& attribute : attributes) {
-        if (attribute.column != kPacketAttribute || attribute.name != kDefaultValue)
+        if (attribute.column != kPacketAttribute || attribute.name != kAttrDefaultValue)
             continue;
         if (attribute.type != AttrType::Expression)
             return kInvalidExpression;

@@ -12,8 +12,6 @@ namespace trevalo {
 
 namespace {
 
-constexpr qsizetype kMinimumPacketSize = 22;
-
 QObject* RootOf(QObject* object) {
     while (object->parent())
         object = object->parent();
@@ -87,7 +85,7 @@ QByteArray TWorkingView::FetchPacket() {
     const QByteArray packet = provider->GetRecords();
     if (packet.isEmpty())
         DatabaseError(QStringLiteral("Missing data provider or data packet"));
-    if (packet.size() < kMinimumPacketSize)
+    if (packet.size() < qsizetype{engine::kPacketHeaderSize})
         throw EDatabaseError(QStringLiteral("Invalid data packet"));
     return packet;
 }
