@@ -4,6 +4,7 @@
 #include "components/data/TDataSource.h"
 #include "components/data/TTableProvider.h"
 
+#include <QScopeGuard>
 #include <QVarLengthArray>
 #include <algorithm>
 #include <cstring>
@@ -49,27 +50,26 @@ void TWorkingView::Loaded() {
 void TWorkingView::Open() {
     if (IsOpen())
         return;
-    try {
-        const QByteArray packet = FetchPacket();
-        base_ = EngineLibrary::Instance().CreateRecordBase();
-        CheckStatus(*base_, base_->Open(Bytes(packet), static_cast<std::uint32_t>(packet.size())));
-        cursor_ = EngineLibrary::Instance().CreateRecordCursor();
-        Check(cursor_->Attach(base_.get()));
-        Check(cursor_->GetBufferSize(&bufferSize_));
-        Check(cursor_->GetBookmarkSize(&bookmarkSize_));
-        std::uint8_t readOnly = 0;
-        Check(cursor_->GetReadOnly(&readOnly));
-        readOnly_ = readOnly != 0;
-        current_.assign(bufferSize_, 0);
-        BindFields();
-        state_ = TDataSetState::dsBrowse;
-        if (filtered_)
-            InstallFilter();
-        ReadFirst();
-    } catch (...) {
-        Close();
-        throw;
-    }
+    // A view that failed half-way open holds nothing a later Open could build on. It counts as
+    // open only at the end, so this clean-up tells no control and cannot throw.
+    auto closeOnFailure = qScopeGuard([this] { Close(); });
+    const QByteArray packet = FetchPacket();
+    base_ = EngineLibrary::Instance().CreateRecordBase();
+    CheckStatus(*base_, base_->Open(Bytes(packet), static_cast<std::uint32_t>(packet.size())));
+    cursor_ = EngineLibrary::Instance().CreateRecordCursor();
+    Check(cursor_->Attach(base_.get()));
+    Check(cursor_->GetBufferSize(&bufferSize_));
+    Check(cursor_->GetBookmarkSize(&bookmarkSize_));
+    std::uint8_t readOnly = 0;
+    Check(cursor_->GetReadOnly(&readOnly));
+    readOnly_ = readOnly != 0;
+    current_.assign(bufferSize_, 0);
+    BindFields();
+    if (filtered_)
+        InstallFilter();
+    ReadFirst();
+    state_ = TDataSetState::dsBrowse;
+    closeOnFailure.dismiss();
     NotifyDataSet();
 }
 
