@@ -1,9 +1,9 @@
 #include "TrackerFixture.h"
 #include "components/controls/TStyledCheckBox.h"
 #include "components/controls/TStyledLabel.h"
+#include "components/data/DataErrors.h"
 #include "components/data/TDataSource.h"
 #include "components/grid/TDBColumn.h"
-#include "platform/Exception.h"
 
 #include <QTest>
 
@@ -198,18 +198,18 @@ TEST_F(Tracking, UsePassesHidesAndShowsEverythingAboutPasses) {
 }
 
 // Refuses edits of the combatants called "Locked" and field changes of those called
-// "Stubborn", as a record the engine would not take.
+// "Stubborn", as the data layer refuses a record the engine would not take.
 class Refuser : public TDataLink {
 public:
     explicit Refuser(TWorkingView& view)
         : view_(view) {}
     void StateChanged() override {
         if (view_.State() == TDataSetState::dsEdit && NameIs("Locked"))
-            throw Exception(QStringLiteral("locked"));
+            throw EDatabaseError(QStringLiteral("locked"));
     }
     void RecordChanged(const TField*) override {
         if (NameIs("Stubborn"))
-            throw Exception(QStringLiteral("stubborn"));
+            throw EDatabaseError(QStringLiteral("stubborn"));
     }
 
 private:
