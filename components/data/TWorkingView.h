@@ -84,6 +84,8 @@ public:
     void Post();
     void Cancel();
     void Delete();
+    /// Posts a modified edit or insert and cancels an unmodified one; nothing while browsing.
+    void Settle();
 
     /// The current record's position token; empty on an empty view.
     QByteArray GetBookmark() const;
@@ -119,7 +121,6 @@ private:
     void BindFields();
     void CheckOpen() const;
     void CheckCanModify() const;
-    void Settle();
     void ReadFirst();
     bool ReadCurrent();
     void Reposition();

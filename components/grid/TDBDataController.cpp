@@ -213,19 +213,10 @@ void TDBDataController::FocusRow(int row) {
         FocusRecord(*view, RowRecord(row));
 }
 
-void TDBDataController::Settle(TWorkingView& view) {
-    if (!view.IsEditing())
-        return;
-    if (view.Modified())
-        view.Post();
-    else
-        view.Cancel();
-}
-
 void TDBDataController::FocusRecord(TWorkingView& view, int record) {
     const QByteArray bookmark = cache_.Bookmark(record);
     focusedGroup_.clear();
-    Settle(view);
+    view.Settle();
     // Settling reloaded the cache, and the edited record may have left the view: aim at the
     // clicked record by its bookmark, not by its old index.
     const int index = cache_.IndexOf(bookmark);
@@ -236,7 +227,7 @@ void TDBDataController::FocusRecord(TWorkingView& view, int record) {
 }
 
 void TDBDataController::FocusGroup(TWorkingView& view, GroupPath group) {
-    Settle(view);
+    view.Settle();
     // Settling may have emptied the group, or moved rows.
     const int row = rows_.GroupRow(group);
     if (row < 0)
