@@ -521,26 +521,22 @@ void TWorkingView::EnableControls() {
 }
 
 void TWorkingView::NotifyState() {
-    for (TDataSource* source : QList(sources_))
-        source->StateChanged();
+    TellLinks(sources_, &TDataLink::StateChanged);
 }
 
 void TWorkingView::NotifyDataSet() {
     if (disableCount_ == 0)
-        for (TDataSource* source : QList(sources_))
-            source->DataSetChanged();
+        TellLinks(sources_, &TDataLink::DataSetChanged);
 }
 
 void TWorkingView::NotifyRecord(const TField* field) {
     if (disableCount_ == 0)
-        for (TDataSource* source : QList(sources_))
-            source->RecordChanged(field);
+        TellLinks(sources_, &TDataLink::RecordChanged, field);
 }
 
 void TWorkingView::NotifyScroll(int distance) {
     if (disableCount_ == 0)
-        for (TDataSource* source : QList(sources_))
-            source->Scrolled(distance);
+        TellLinks(sources_, &TDataLink::Scrolled, distance);
 }
 
 } // namespace trevalo
