@@ -1,7 +1,7 @@
 // The grid's in-place text editor: opening it over the focused cell, writing its text into
 // the record, and what closing it or leaving the grid does to a row being edited or inserted.
+#include "components/data/IntegerText.h"
 #include "components/data/TField.h"
-#include "components/grid/IntegerText.h"
 #include "components/grid/TDBTableView.h"
 #include "components/grid/TDataGrid.h"
 #include "components/grid/TInplaceEdit.h"

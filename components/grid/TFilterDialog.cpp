@@ -1,7 +1,7 @@
 #include "components/grid/TFilterDialog.h"
 
+#include "components/data/IntegerText.h"
 #include "components/data/TField.h"
-#include "components/grid/IntegerText.h"
 #include "components/grid/TDBTableView.h"
 #include "platform/TApplication.h"
 
