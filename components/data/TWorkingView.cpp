@@ -1,6 +1,7 @@
 #include "components/data/TWorkingView.h"
 
 #include "components/data/DataErrors.h"
+#include "components/data/IntegerText.h"
 #include "components/data/TDataSource.h"
 #include "components/data/TTableProvider.h"
 
@@ -430,12 +431,10 @@ void TWorkingView::SetFieldValue(TField& field, const QVariant& value) {
     if (value.isNull()) {
         status = cursor_->PutField(copy_.data(), field.FieldNo(), nullptr);
     } else if (field.DataType() == engine::FieldType::Integer) {
-        bool ok = false;
-        const qlonglong number = value.toLongLong(&ok);
-        if (!ok || number < INT32_MIN || number > INT32_MAX)
-            throw invalid("integer");
-        const auto int32 = static_cast<std::int32_t>(number);
-        status = cursor_->PutField(copy_.data(), field.FieldNo(), &int32);
+        // Numbers too are read as their text, so that every value meets the one rule.
+        const std::optional<std::int32_t> number =
+            ParseIntegerText(value.toString(), field.FieldName());
+        status = cursor_->PutField(copy_.data(), field.FieldNo(), number ? &*number : nullptr);
     } else if (field.DataType() == engine::FieldType::Boolean) {
         const QString text = value.toString();
         const bool isText = value.typeId() == QMetaType::QString;
