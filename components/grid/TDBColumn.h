@@ -89,10 +89,8 @@ public:
     void SetFieldName(const QString& name) { fieldName_ = name; }
     const QString& Caption() const { return caption_; }
     void SetCaption(const QString& caption);
-    bool IsCaptionAssigned() const { return captionAssigned_; }
     int Width() const { return width_; }
     void SetWidth(int width);
-    bool IsWidthAssigned() const { return widthAssigned_; }
     int MinWidth() const { return minWidth_; }
     void SetMinWidth(int width) { minWidth_ = width; }
     bool Visible() const { return visible_; }
