@@ -50,6 +50,7 @@ public:
 
     const QString& ProviderName() const { return providerName_; }
     void SetProviderName(const QString& name) { providerName_ = name; }
+    /// Accepted without effect (see components/forms/InertSettings.h).
     int PacketRecords() const { return packetRecords_; }
     void SetPacketRecords(int count) { packetRecords_ = count; }
 
