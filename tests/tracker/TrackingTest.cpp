@@ -6,6 +6,7 @@
 #include "components/grid/TDBColumn.h"
 
 #include <QTest>
+#include <string>
 
 namespace trevalo {
 namespace {
@@ -50,29 +51,33 @@ TEST_F(Tracking, NewInitPassShowsOnlyThoseWithEnoughPasses) {
     EXPECT_EQ(InitOf(QStringLiteral("Bob")), QVariant(9)) << "a pass keeps initiatives";
 }
 
-TEST_F(Tracking, NewTurnClearsInitiativesUnlessTheyAreKept) {
-    for (const bool keep : {false, true}) {
-        SCOPED_TRACE(keep ? "kept" : "cleared");
-        SetUp();
-        AddCombatant(QStringLiteral("Ann"), 12, 1);
-        AddCombatant(QStringLiteral("Bob"), 9, 2);
-        AddCombatant(QStringLiteral("Zed"), 4, 0);
-        Done(QStringLiteral("Ann"));
-        ClickMenu(*main_, "NewInitPass1");
-        if (keep)
-            Click("chkbxKeepInit");
+// The parameter: whether "keep initiatives" is ticked.
+class NewTurn : public Tracking, public testing::WithParamInterface<bool> {};
 
-        ClickMenu(*main_, "NewTurn1");
-        EXPECT_EQ(Label("lblTurn"), QStringLiteral("Turn #: 2"));
-        EXPECT_EQ(Label("lblPass"), QStringLiteral("Pass #: 1"));
-        QStringList shown = Shown();
-        shown.sort();
-        EXPECT_EQ(shown, QStringList({"Ann", "Bob"})) << "no passes, never shown";
-        EXPECT_EQ(InitOf(QStringLiteral("Ann")), QVariant(keep ? 12 : 0));
-        EXPECT_EQ(InitOf(QStringLiteral("Zed")), QVariant(keep ? 4 : 0));
-        TearDown();
-    }
+TEST_P(NewTurn, ClearsInitiativesUnlessTheyAreKept) {
+    const bool keep = GetParam();
+    AddCombatant(QStringLiteral("Ann"), 12, 1);
+    AddCombatant(QStringLiteral("Bob"), 9, 2);
+    AddCombatant(QStringLiteral("Zed"), 4, 0);
+    Done(QStringLiteral("Ann"));
+    ClickMenu(*main_, "NewInitPass1");
+    if (keep)
+        Click("chkbxKeepInit");
+
+    ClickMenu(*main_, "NewTurn1");
+    EXPECT_EQ(Label("lblTurn"), QStringLiteral("Turn #: 2"));
+    EXPECT_EQ(Label("lblPass"), QStringLiteral("Pass #: 1"));
+    QStringList shown = Shown();
+    shown.sort();
+    EXPECT_EQ(shown, QStringList({"Ann", "Bob"})) << "no passes, never shown";
+    EXPECT_EQ(InitOf(QStringLiteral("Ann")), QVariant(keep ? 12 : 0));
+    EXPECT_EQ(InitOf(QStringLiteral("Zed")), QVariant(keep ? 4 : 0));
 }
+
+INSTANTIATE_TEST_SUITE_P(Tracking, NewTurn, testing::Values(false, true),
+                         [](const testing::TestParamInfo<bool>& info) {
+                             return std::string(info.param ? "Kept" : "Cleared");
+                         });
 
 TEST_F(Tracking, ACombatantInsertedInALaterPassLeavesUnlessItHasThePasses) {
     AddCombatant(QStringLiteral("Ann"), 12, 2);
