@@ -2,7 +2,7 @@
 
 #include <QPaintDevice>
 #include <QPaintEngine>
-#include <QTransform>
+#include <QPainter>
 #include <QWidget>
 
 namespace trevalo {
@@ -17,22 +17,22 @@ public:
 
     bool begin(QPaintDevice*) override { return true; }
     bool end() override { return true; }
-    void updateState(const QPaintEngineState& state) override {
-        if (state.state() & QPaintEngine::DirtyTransform)
-            transform_ = state.transform();
-    }
+    void updateState(const QPaintEngineState&) override {}
     void drawPixmap(const QRectF&, const QPixmap&, const QRectF&) override {}
     void drawPolygon(const QPointF*, int, PolygonDrawMode) override {}
     void drawPath(const QPainterPath&) override {}
     void drawTextItem(const QPointF& origin, const QTextItem& item) override {
-        texts_.append({transform_.map(origin), item.text()});
+        QRectF extent(origin.x(), origin.y() - item.ascent(), item.width(),
+                      item.ascent() + item.descent());
+        if (painter()->hasClipping())
+            extent &= painter()->clipBoundingRect();
+        if (extent.isEmpty())
+            return;
+        texts_.append({painter()->combinedTransform().mapRect(extent), item.text()});
     }
     Type type() const override { return QPaintEngine::User; }
 
     QList<PaintedText> texts_;
-
-private:
-    QTransform transform_;
 };
 
 class TextRecordingDevice : public QPaintDevice {
@@ -88,7 +88,7 @@ QList<PaintedText> PaintedTexts(QWidget& widget) {
 QString TextIn(const QList<PaintedText>& painted, const QRect& rect) {
     QString text;
     for (const PaintedText& each : painted) {
-        if (QRectF(rect).contains(each.Origin))
+        if (QRectF(rect).contains(each.Shown.center()))
             text += each.Text;
     }
     return text;
