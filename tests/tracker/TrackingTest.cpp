@@ -4,6 +4,7 @@
 #include "components/data/DataErrors.h"
 #include "components/data/TDataSource.h"
 #include "components/grid/TDBColumn.h"
+#include "platform/Exception.h"
 
 #include <QTest>
 #include <string>
@@ -242,6 +243,33 @@ TEST_F(Tracking, TheWalksSkipACombatantThatRefusesAndGoOnSilently) {
     EXPECT_EQ(InitOf(QStringLiteral("Stubborn")), QVariant(10)) << "its edit was cancelled";
     EXPECT_EQ(Combatants().State(), TDataSetState::dsBrowse);
     EXPECT_TRUE(boxTexts_.isEmpty()) << "nothing is reported";
+}
+
+// Fails every edit with an error that is no refusal of the data layer.
+class Breaker : public TDataLink {
+public:
+    void StateChanged() override { throw Exception(QStringLiteral("broken")); }
+};
+
+TEST_F(Tracking, AFailureThatIsNoRefusalStopsTheWalkAndIsShown) {
+    for (const char* name : {"Ann", "Zoe"}) {
+        AddCombatant(QLatin1String(name), 10, 1);
+        Done(QLatin1String(name));
+    }
+    Breaker breaker;
+    auto& source = Component<TDataSource>("dsInit");
+    source.AddLink(&breaker);
+    AnswerBoxes({Qt::Key_Return});
+    ClickMenu(*main_, "NewTurn1");
+    source.RemoveLink(&breaker);
+    Combatants().Cancel();
+
+    EXPECT_EQ(boxTexts_, QStringList({"broken."}));
+    for (const char* name : {"Ann", "Zoe"}) {
+        Locate(QLatin1String(name));
+        EXPECT_EQ(Combatants().FieldByName(QStringLiteral("Active")).Value(), QVariant(false))
+            << name << ": the walk stopped at the first combatant";
+    }
 }
 
 TEST_F(Tracking, NamesWithQuotesBracketsAndAccentsPassUntouched) {
