@@ -48,15 +48,14 @@ click_close_button() {
 ended() {
     for _ in $(seq 50); do
         if ! kill -0 "$1" 2>/dev/null; then
-            local status=0
+            status=0
             wait "$1" || status=$?
-            echo "$status"
             return
         fi
         sleep 0.1
     done
     kill "$1"
-    echo running
+    status=running
 }
 
 "$program" &
@@ -77,14 +76,14 @@ else
 fi
 xdotool windowactivate --sync "$main"
 xdotool key alt+F4
-status=$(ended $pid)
+ended $pid
 [ "$status" = 0 ] || fail "Alt+F4: exit code $status, expected 0"
 
 "$program" &
 pid=$!
 main=$(window Main)
 click_close_button "$main"
-status=$(ended $pid)
+ended $pid
 [ "$status" = 0 ] || fail "the title bar's close button: exit code $status, expected 0"
 
 [ $failures -eq 0 ] || exit 1
