@@ -44,7 +44,7 @@ click_close_button() {
     xdotool mousemove --sync $((left + width - 10)) $((top + 10)) click 1
 }
 
-# Waits for the program $1 to end; its exit code, or "running".
+# Waits for the program $1 to end and sets status to its exit code, or "running".
 ended() {
     for _ in $(seq 50); do
         if ! kill -0 "$1" 2>/dev/null; then
