@@ -1,6 +1,6 @@
-#include "engine/DefaultRecord.h"
+#include "DefaultRecord.h"
 
-#include "engine/ExpressionParser.h"
+#include "ExpressionDecoder.h"
 
 #include <algorithm>
 #include <cctype>
@@ -11,8 +11,6 @@
 namespace trevalo::engine {
 
 namespace {
-
-constexpr std::string_view kDefaultValue = "DEFAULT_VALUE";
 
 bool EqualsIgnoringCase(std::string_view left, std::string_view right) {
     return std::ranges::equal(left, right, [](char l, char r) {
@@ -54,13 +52,13 @@ Status BuildDefaultRecord(const RecordLayout& layout, const std::vector<Attribut
                           std::vector<std::uint8_t>& record) {
     record.assign(layout.Size(), 0);
     for (const Attribute& attribute : attributes) {
-        if (attribute.column != kPacketAttribute || attribute.name != kDefaultValue)
+        if (attribute.column != kPacketAttribute || attribute.name != kAttrDefaultValue)
             continue;
         if (attribute.type != AttrType::Expression)
             return kInvalidExpression;
         std::uint32_t field = 0;
         Value constant;
-        if (const Status status = ExpressionParser::ParseAssignment(
+        if (const Status status = ExpressionDecoder::DecodeAssignment(
                 layout, attribute.value.data(), static_cast<std::uint32_t>(attribute.value.size()),
                 field, constant);
             status != kOk)

@@ -2,9 +2,9 @@
 /// The record a cursor's InitRecord hands out: every column default applied, the rest blank.
 #pragma once
 
-#include "components/data/EngineContract.h"
-#include "engine/PacketFormat.h"
-#include "engine/RecordLayout.h"
+#include "EngineContract.h"
+#include "PacketFormat.h"
+#include "RecordLayout.h"
 
 #include <cstdint>
 #include <vector>

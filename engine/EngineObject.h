@@ -2,8 +2,8 @@
 /// What every engine object shares: release, error texts, and no exception across the boundary.
 #pragma once
 
-#include "components/data/EngineContract.h"
-#include "engine/ErrorText.h"
+#include "EngineContract.h"
+#include "ErrorText.h"
 
 #include <cstdint>
 

@@ -1,4 +1,4 @@
-#include "engine/ErrorText.h"
+#include "ErrorText.h"
 
 #include <algorithm>
 #include <array>

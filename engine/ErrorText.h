@@ -2,7 +2,7 @@
 /// The English text of each status.
 #pragma once
 
-#include "components/data/EngineContract.h"
+#include "EngineContract.h"
 
 #include <cstdint>
 

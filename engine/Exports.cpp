@@ -1,8 +1,8 @@
 // The library's C exports: its version, its class factory and its registration.
-#include "components/data/EngineContract.h"
-#include "engine/PacketWriter.h"
-#include "engine/RecordBase.h"
-#include "engine/RecordCursor.h"
+#include "EngineContract.h"
+#include "PacketWriter.h"
+#include "RecordBase.h"
+#include "RecordCursor.h"
 
 #include <new>
 

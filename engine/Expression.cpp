@@ -1,4 +1,4 @@
-#include "engine/Expression.h"
+#include "Expression.h"
 
 #include <algorithm>
 
@@ -47,7 +47,7 @@ Truth Expression::Evaluate(const RecordLayout& layout, const std::uint8_t* recor
 
 Truth Expression::TruthOf(std::uint32_t node, const RecordLayout& layout,
                           const std::uint8_t* record) const {
-    const ExprNode& n = nodes_[node];
+    const DecodedNode& n = nodes_[node];
     switch (n.op) {
     case Op::And:
         return std::min(TruthOf(n.first, layout, record), TruthOf(n.second, layout, record));
@@ -75,7 +75,7 @@ Truth Expression::TruthOf(std::uint32_t node, const RecordLayout& layout,
 
 Value Expression::ValueOf(std::uint32_t node, const RecordLayout& layout,
                           const std::uint8_t* record) const {
-    const ExprNode& n = nodes_[node];
+    const DecodedNode& n = nodes_[node];
     return n.op == Op::Field ? layout.Read(record, n.field) : n.constant;
 }
 

@@ -2,9 +2,9 @@
 /// A checked filter condition and its three-valued evaluation against a record.
 #pragma once
 
-#include "components/data/EngineContract.h"
-#include "engine/RecordLayout.h"
-#include "engine/Value.h"
+#include "EngineContract.h"
+#include "RecordLayout.h"
+#include "Value.h"
 
 #include <cstdint>
 #include <vector>
@@ -14,8 +14,8 @@ namespace trevalo::engine {
 /// Kleene's three truth values, ordered so that AND is the minimum and OR the maximum.
 enum class Truth : std::uint8_t { False, Unknown, True };
 
-/// One node of a parsed expression; children are indices into the same node list.
-struct ExprNode {
+/// One node of a decoded expression; children are indices into the same node list.
+struct DecodedNode {
     Op op;
     std::uint32_t field = 0; ///< 0-based, for Op::Field
     Value constant{};        ///< for the constant opcodes; text points into the owned bytes
@@ -23,7 +23,7 @@ struct ExprNode {
     std::uint32_t second = 0;
 };
 
-/// Made only by ExpressionParser, which has checked every node, field number and type, so
+/// Made only by ExpressionDecoder, which has checked every node, field number and type, so
 /// evaluation cannot fail. Moves keep the borrowed text valid; copies would not.
 class Expression {
 public:
@@ -37,13 +37,13 @@ public:
     Truth Evaluate(const RecordLayout& layout, const std::uint8_t* record) const;
 
 private:
-    friend class ExpressionParser;
+    friend class ExpressionDecoder;
 
     Truth TruthOf(std::uint32_t node, const RecordLayout& layout, const std::uint8_t* record) const;
     Value ValueOf(std::uint32_t node, const RecordLayout& layout, const std::uint8_t* record) const;
 
     std::vector<std::uint8_t> bytes_;
-    std::vector<ExprNode> nodes_; ///< the root first
+    std::vector<DecodedNode> nodes_; ///< the root first
 };
 
 } // namespace trevalo::engine

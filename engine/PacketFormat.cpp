@@ -1,8 +1,8 @@
-#include "engine/PacketFormat.h"
+#include "PacketFormat.h"
 
-#include "engine/ByteReader.h"
-#include "engine/ByteWriter.h"
-#include "engine/Utf8.h"
+#include "ByteReader.h"
+#include "ByteWriter.h"
+#include "Utf8.h"
 
 #include <cstring>
 #include <string_view>
@@ -13,6 +13,8 @@ namespace {
 
 constexpr std::string_view kSignature = "TRVP";
 constexpr std::uint16_t kVersion = 1;
+static_assert(kSignature.size() + sizeof kVersion + 4 * sizeof(std::uint32_t) == kPacketHeaderSize,
+              "the header written here is the one the contract promises");
 
 bool ReadColumn(ByteReader& reader, ColumnDesc& column) {
     std::uint8_t nameLength = 0;

@@ -19,8 +19,8 @@
 ///   rows: row count record buffers (see RecordLayout), back to back
 #pragma once
 
-#include "components/data/EngineContract.h"
-#include "engine/RecordLayout.h"
+#include "EngineContract.h"
+#include "RecordLayout.h"
 
 #include <cstdint>
 #include <string>

@@ -1,6 +1,6 @@
-#include "engine/PacketWriter.h"
+#include "PacketWriter.h"
 
-#include "engine/DefaultRecord.h"
+#include "DefaultRecord.h"
 
 #include <cstring>
 #include <limits>

@@ -2,9 +2,9 @@
 /// Builds a data packet from columns, attributes and rows.
 #pragma once
 
-#include "components/data/EngineContract.h"
-#include "engine/EngineObject.h"
-#include "engine/PacketFormat.h"
+#include "EngineContract.h"
+#include "EngineObject.h"
+#include "PacketFormat.h"
 
 #include <cstdint>
 #include <vector>

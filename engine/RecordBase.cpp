@@ -1,6 +1,6 @@
-#include "engine/RecordBase.h"
+#include "RecordBase.h"
 
-#include "engine/DefaultRecord.h"
+#include "DefaultRecord.h"
 
 #include <algorithm>
 #include <cstring>
@@ -12,7 +12,7 @@ namespace {
 
 bool IsReadOnly(const std::vector<Attribute>& attributes) {
     return std::ranges::any_of(attributes, [](const Attribute& attribute) {
-        return attribute.column == kPacketAttribute && attribute.name == "READONLY" &&
+        return attribute.column == kPacketAttribute && attribute.name == kAttrReadOnly &&
                attribute.type == AttrType::Boolean && attribute.value[0] == 1;
     });
 }

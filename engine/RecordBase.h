@@ -2,9 +2,9 @@
 /// Opens a packet and answers questions about its columns and attributes.
 #pragma once
 
-#include "components/data/EngineContract.h"
-#include "engine/EngineObject.h"
-#include "engine/RecordTable.h"
+#include "EngineContract.h"
+#include "EngineObject.h"
+#include "RecordTable.h"
 
 #include <cstdint>
 #include <memory>

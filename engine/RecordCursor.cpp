@@ -1,7 +1,7 @@
-#include "engine/RecordCursor.h"
+#include "RecordCursor.h"
 
-#include "engine/ExpressionParser.h"
-#include "engine/RecordBase.h"
+#include "ExpressionDecoder.h"
+#include "RecordBase.h"
 
 #include <algorithm>
 #include <cstring>
@@ -209,12 +209,12 @@ Status RecordCursor::AddFilter(const std::uint8_t* expression, std::uint32_t len
     if (nextHandle_ == 0)
         return kInvalidState;
     return Guarded([&] {
-        Expression parsed;
+        Expression decoded;
         if (const Status status =
-                ExpressionParser::ParseCondition(table_->layout, expression, length, parsed);
+                ExpressionDecoder::DecodeCondition(table_->layout, expression, length, decoded);
             status != kOk)
             return status;
-        filters_.push_back({nextHandle_, std::move(parsed)});
+        filters_.push_back({nextHandle_, std::move(decoded)});
         *handle = nextHandle_++;
         return kOk;
     });

@@ -2,10 +2,10 @@
 /// A position in a record base that sees only the records passing every installed filter.
 #pragma once
 
-#include "components/data/EngineContract.h"
-#include "engine/EngineObject.h"
-#include "engine/Expression.h"
-#include "engine/RecordTable.h"
+#include "EngineContract.h"
+#include "EngineObject.h"
+#include "Expression.h"
+#include "RecordTable.h"
 
 #include <cstddef>
 #include <cstdint>

@@ -1,6 +1,6 @@
-#include "engine/RecordLayout.h"
+#include "RecordLayout.h"
 
-#include "engine/Utf8.h"
+#include "Utf8.h"
 
 #include <cmath>
 #include <cstring>

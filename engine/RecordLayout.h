@@ -2,8 +2,8 @@
 /// The record buffer: where each field lives, and checked access to it.
 #pragma once
 
-#include "components/data/EngineContract.h"
-#include "engine/Value.h"
+#include "EngineContract.h"
+#include "Value.h"
 
 #include <cstdint>
 #include <vector>

@@ -2,8 +2,8 @@
 /// The records of one opened packet, shared by its record base and its cursor.
 #pragma once
 
-#include "engine/PacketFormat.h"
-#include "engine/RecordLayout.h"
+#include "PacketFormat.h"
+#include "RecordLayout.h"
 
 #include <cstdint>
 #include <vector>

@@ -1,4 +1,4 @@
-#include "engine/Value.h"
+#include "Value.h"
 
 #include <algorithm>
 #include <cstring>

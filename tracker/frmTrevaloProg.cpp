@@ -4,6 +4,7 @@
 #include "components/controls/TMainMenu.h"
 #include "components/controls/TStyledCheckBox.h"
 #include "components/controls/TStyledLabel.h"
+#include "components/data/DataErrors.h"
 #include "components/data/TWorkingView.h"
 #include "components/forms/FocusAreas.h"
 #include "components/grid/TDBColumn.h"
@@ -114,11 +115,14 @@ void TfrmTrevaloMain::NewTurn1Click(QObject*) {
 }
 
 void TfrmTrevaloMain::ReactivateCombatants(bool clearInitiative) {
+    // One combatant that the data layer refuses must not keep the others out of the new pass
+    // or turn, so the walk skips it, silently, and goes on; any other failure is no refusal
+    // and goes to the default handler.
     wvInit->First();
     while (!wvInit->Eof()) {
         try {
             wvInit->Edit();
-        } catch (const std::exception&) {
+        } catch (const EDatabaseError&) {
             wvInit->Next();
             continue;
         }
@@ -127,7 +131,7 @@ void TfrmTrevaloMain::ReactivateCombatants(bool clearInitiative) {
             if (clearInitiative && !chkbxKeepInit->isChecked())
                 wvInit->FieldByName(QStringLiteral("Init")).SetValue(0);
             wvInit->Post();
-        } catch (const std::exception&) {
+        } catch (const EDatabaseError&) {
             wvInit->Cancel();
         }
         wvInit->Next();

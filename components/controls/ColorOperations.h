@@ -32,7 +32,4 @@ QColor LowerLightness(const QColor& color, int amount);
 /// The hue opposite \p color's at full saturation and lightness \p lightness.
 QColor ComplementHue(const QColor& color, int lightness);
 
-/// \p first weighted by \p weight / 255 (0 to 255) against \p second, channel by channel.
-QColor MixColors(const QColor& first, const QColor& second, int weight);
-
 } // namespace trevalo

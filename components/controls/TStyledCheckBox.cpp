@@ -2,6 +2,7 @@
 
 #include "components/controls/CheckBoxPattern.h"
 #include "components/controls/ColorOperations.h"
+#include "platform/ColorMix.h"
 
 #include <QAccessible>
 #include <QKeyEvent>

@@ -2,7 +2,7 @@
 /// The record engine library: loaded once per process, and the objects it makes.
 #pragma once
 
-#include "components/data/EngineContract.h"
+#include "EngineContract.h"
 
 #include <QString>
 #include <memory>

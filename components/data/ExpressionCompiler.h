@@ -2,7 +2,7 @@
 /// Compiles filter texts and column defaults into the engine's expression encoding.
 #pragma once
 
-#include "components/data/EngineContract.h"
+#include "EngineContract.h"
 
 #include <QByteArray>
 #include <QList>

@@ -2,7 +2,7 @@
 /// Splits a filter or default text into the tokens of the expression language.
 #pragma once
 
-#include "components/data/EngineContract.h"
+#include "EngineContract.h"
 
 #include <QString>
 

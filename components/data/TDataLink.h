@@ -2,6 +2,8 @@
 /// What a working view tells the controls bound to it, synchronously, as it changes.
 #pragma once
 
+#include <QList>
+
 namespace trevalo {
 
 class TField;
@@ -20,5 +22,13 @@ public:
 protected:
     ~TDataLink() = default;
 };
+
+/// Tells each of \p links \p event. Links may add or remove themselves while being told, so the
+/// walk runs over a copy of the list.
+template <class Link, class... Params, class... Args>
+void TellLinks(const QList<Link*>& links, void (TDataLink::*event)(Params...), Args... args) {
+    for (TDataLink* link : QList(links))
+        (link->*event)(args...);
+}
 
 } // namespace trevalo

@@ -21,25 +21,20 @@ void TDataSource::SetDataSet(TWorkingView* dataSet) {
     DataSetChanged();
 }
 
-// Links may add or remove themselves while being told, so each walk runs over a copy.
 void TDataSource::StateChanged() {
-    for (TDataLink* link : QList(links_))
-        link->StateChanged();
+    TellLinks(links_, &TDataLink::StateChanged);
 }
 
 void TDataSource::DataSetChanged() {
-    for (TDataLink* link : QList(links_))
-        link->DataSetChanged();
+    TellLinks(links_, &TDataLink::DataSetChanged);
 }
 
 void TDataSource::RecordChanged(const TField* field) {
-    for (TDataLink* link : QList(links_))
-        link->RecordChanged(field);
+    TellLinks(links_, &TDataLink::RecordChanged, field);
 }
 
 void TDataSource::Scrolled(int distance) {
-    for (TDataLink* link : QList(links_))
-        link->Scrolled(distance);
+    TellLinks(links_, &TDataLink::Scrolled, distance);
 }
 
 } // namespace trevalo

@@ -2,7 +2,7 @@
 /// A field of a dataset: its name, type and settings, and its value in the current record.
 #pragma once
 
-#include "components/data/EngineContract.h"
+#include "EngineContract.h"
 #include "components/forms/TComponent.h"
 
 #include <QObject>

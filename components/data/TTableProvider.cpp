@@ -71,10 +71,10 @@ void TTableProvider::WriteColumns(engine::IPacketWriter& writer,
 
         const auto index = static_cast<std::int32_t>(i);
         if (field.DataType() == engine::FieldType::String)
-            AddAttribute(writer, index, "WIDTH", engine::AttrType::Integer,
+            AddAttribute(writer, index, engine::kAttrWidth, engine::AttrType::Integer,
                          Int32Bytes(field.Size()));
         if (calculated)
-            AddAttribute(writer, index, "SERVER_CALC", engine::AttrType::Boolean,
+            AddAttribute(writer, index, engine::kAttrServerCalc, engine::AttrType::Boolean,
                          QByteArray(1, '\1'));
     }
     if (!constraints_)
@@ -82,7 +82,8 @@ void TTableProvider::WriteColumns(engine::IPacketWriter& writer,
     for (qsizetype i = 0; i < fields.size(); ++i) {
         if (!fields[i]->DefaultExpression().isEmpty())
             AddAttribute(
-                writer, engine::kPacketAttribute, "DEFAULT_VALUE", engine::AttrType::Expression,
+                writer, engine::kPacketAttribute, engine::kAttrDefaultValue,
+                engine::AttrType::Expression,
                 CompileDefault(fields[i]->DefaultExpression(), static_cast<int>(i), exprFields));
     }
 }

@@ -1,9 +1,11 @@
 #include "components/data/TWorkingView.h"
 
 #include "components/data/DataErrors.h"
+#include "components/data/IntegerText.h"
 #include "components/data/TDataSource.h"
 #include "components/data/TTableProvider.h"
 
+#include <QScopeGuard>
 #include <QVarLengthArray>
 #include <algorithm>
 #include <cstring>
@@ -11,8 +13,6 @@
 namespace trevalo {
 
 namespace {
-
-constexpr qsizetype kMinimumPacketSize = 22;
 
 QObject* RootOf(QObject* object) {
     while (object->parent())
@@ -51,27 +51,26 @@ void TWorkingView::Loaded() {
 void TWorkingView::Open() {
     if (IsOpen())
         return;
-    try {
-        const QByteArray packet = FetchPacket();
-        base_ = EngineLibrary::Instance().CreateRecordBase();
-        CheckStatus(*base_, base_->Open(Bytes(packet), static_cast<std::uint32_t>(packet.size())));
-        cursor_ = EngineLibrary::Instance().CreateRecordCursor();
-        Check(cursor_->Attach(base_.get()));
-        Check(cursor_->GetBufferSize(&bufferSize_));
-        Check(cursor_->GetBookmarkSize(&bookmarkSize_));
-        std::uint8_t readOnly = 0;
-        Check(cursor_->GetReadOnly(&readOnly));
-        readOnly_ = readOnly != 0;
-        current_.assign(bufferSize_, 0);
-        BindFields();
-        state_ = TDataSetState::dsBrowse;
-        if (filtered_)
-            InstallFilter();
-        ReadFirst();
-    } catch (...) {
-        Close();
-        throw;
-    }
+    // A view that failed half-way open holds nothing a later Open could build on. It counts as
+    // open only at the end, so this clean-up tells no control and cannot throw.
+    auto closeOnFailure = qScopeGuard([this] { Close(); });
+    const QByteArray packet = FetchPacket();
+    base_ = EngineLibrary::Instance().CreateRecordBase();
+    CheckStatus(*base_, base_->Open(Bytes(packet), static_cast<std::uint32_t>(packet.size())));
+    cursor_ = EngineLibrary::Instance().CreateRecordCursor();
+    Check(cursor_->Attach(base_.get()));
+    Check(cursor_->GetBufferSize(&bufferSize_));
+    Check(cursor_->GetBookmarkSize(&bookmarkSize_));
+    std::uint8_t readOnly = 0;
+    Check(cursor_->GetReadOnly(&readOnly));
+    readOnly_ = readOnly != 0;
+    current_.assign(bufferSize_, 0);
+    BindFields();
+    if (filtered_)
+        InstallFilter();
+    ReadFirst();
+    state_ = TDataSetState::dsBrowse;
+    closeOnFailure.dismiss();
     NotifyDataSet();
 }
 
@@ -87,7 +86,7 @@ QByteArray TWorkingView::FetchPacket() {
     const QByteArray packet = provider->GetRecords();
     if (packet.isEmpty())
         DatabaseError(QStringLiteral("Missing data provider or data packet"));
-    if (packet.size() < kMinimumPacketSize)
+    if (packet.size() < qsizetype{engine::kPacketHeaderSize})
         throw EDatabaseError(QStringLiteral("Invalid data packet"));
     return packet;
 }
@@ -432,12 +431,10 @@ void TWorkingView::SetFieldValue(TField& field, const QVariant& value) {
     if (value.isNull()) {
         status = cursor_->PutField(copy_.data(), field.FieldNo(), nullptr);
     } else if (field.DataType() == engine::FieldType::Integer) {
-        bool ok = false;
-        const qlonglong number = value.toLongLong(&ok);
-        if (!ok || number < INT32_MIN || number > INT32_MAX)
-            throw invalid("integer");
-        const auto int32 = static_cast<std::int32_t>(number);
-        status = cursor_->PutField(copy_.data(), field.FieldNo(), &int32);
+        // Numbers too are read as their text, so that every value meets the one rule.
+        const std::optional<std::int32_t> number =
+            ParseIntegerText(value.toString(), field.FieldName());
+        status = cursor_->PutField(copy_.data(), field.FieldNo(), number ? &*number : nullptr);
     } else if (field.DataType() == engine::FieldType::Boolean) {
         const QString text = value.toString();
         const bool isText = value.typeId() == QMetaType::QString;
@@ -523,26 +520,22 @@ void TWorkingView::EnableControls() {
 }
 
 void TWorkingView::NotifyState() {
-    for (TDataSource* source : QList(sources_))
-        source->StateChanged();
+    TellLinks(sources_, &TDataLink::StateChanged);
 }
 
 void TWorkingView::NotifyDataSet() {
     if (disableCount_ == 0)
-        for (TDataSource* source : QList(sources_))
-            source->DataSetChanged();
+        TellLinks(sources_, &TDataLink::DataSetChanged);
 }
 
 void TWorkingView::NotifyRecord(const TField* field) {
     if (disableCount_ == 0)
-        for (TDataSource* source : QList(sources_))
-            source->RecordChanged(field);
+        TellLinks(sources_, &TDataLink::RecordChanged, field);
 }
 
 void TWorkingView::NotifyScroll(int distance) {
     if (disableCount_ == 0)
-        for (TDataSource* source : QList(sources_))
-            source->Scrolled(distance);
+        TellLinks(sources_, &TDataLink::Scrolled, distance);
 }
 
 } // namespace trevalo

@@ -50,6 +50,7 @@ public:
 
     const QString& ProviderName() const { return providerName_; }
     void SetProviderName(const QString& name) { providerName_ = name; }
+    /// Accepted without effect (see components/forms/InertSettings.h).
     int PacketRecords() const { return packetRecords_; }
     void SetPacketRecords(int count) { packetRecords_ = count; }
 
@@ -84,6 +85,8 @@ public:
     void Post();
     void Cancel();
     void Delete();
+    /// Posts a modified edit or insert and cancels an unmodified one; nothing while browsing.
+    void Settle();
 
     /// The current record's position token; empty on an empty view.
     QByteArray GetBookmark() const;
@@ -119,7 +122,6 @@ private:
     void BindFields();
     void CheckOpen() const;
     void CheckCanModify() const;
-    void Settle();
     void ReadFirst();
     bool ReadCurrent();
     void Reposition();

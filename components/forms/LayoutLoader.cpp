@@ -2,6 +2,7 @@
 
 #include "components/forms/ComponentRegistry.h"
 #include "components/forms/ControlProperties.h"
+#include "components/forms/InertSettings.h"
 #include "components/forms/TabOrder.h"
 #include "platform/Exception.h"
 
@@ -45,8 +46,15 @@ PropertyPath Resolve(QObject* object, const QString& name) {
     return {holder, holder->metaObject()->property(index)};
 }
 
+/// A setter that refuses the value names it in its error, which is passed on with the place.
 void Write(QObject* object, const QString& name, const PropertyPath& path, const QVariant& value) {
-    if (!path.property.write(path.holder, value))
+    bool written = false;
+    try {
+        written = path.property.write(path.holder, value);
+    } catch (const Exception& error) {
+        Fail(object, name, error.Message());
+    }
+    if (!written)
         Fail(object, name, QStringLiteral("Invalid property value"));
 }
 
@@ -74,8 +82,10 @@ void LayoutLoader::Load(const QByteArray& layout) {
         throw Exception(QStringLiteral("Class %1 not found").arg(rootClass));
 
     Create(rootJson, &root_);
-    for (const Node& node : std::as_const(nodes_))
+    for (const Node& node : std::as_const(nodes_)) {
         SetProperties(node);
+        CheckInertSettings(node);
+    }
     for (const Node& node : std::as_const(nodes_))
         ResolveReferences(node);
     for (const Node& node : std::as_const(nodes_)) {
@@ -118,6 +128,21 @@ void LayoutLoader::SetProperty(QObject* object, const QString& name, const QJson
     }
     const PropertyPath path = Resolve(object, name);
     Write(object, name, path, ToVariant(path.property, value));
+}
+
+void LayoutLoader::CheckInertSettings(const Node& node) {
+    const QString className = node.json.value(QLatin1String("class")).toString();
+    for (const InertSetting& setting : kInertSettings) {
+        if (!setting.Required || className != QLatin1String(setting.ClassName))
+            continue;
+        const QString name = QLatin1String(setting.Property);
+        const PropertyPath path = Resolve(node.object, name);
+        if (path.property.read(path.holder).toBool() != *setting.Required)
+            Fail(node.object, name,
+                 QStringLiteral("Must be %1: %2")
+                     .arg(QLatin1String(*setting.Required ? "True" : "False"),
+                          QLatin1String(setting.Why)));
+    }
 }
 
 void LayoutLoader::ResolveReferences(const Node& node) {

@@ -1,8 +1,8 @@
 /// \file
 /// Builds a window's components from its layout file, in fixed phases: create every component,
-/// set the properties the layout names, resolve references by name, tell each component that
-/// loading is finished (in layout order), chain the window's tab order, and last connect the
-/// event handlers.
+/// set the properties the layout names (and check the settings that have no effect), resolve
+/// references by name, tell each component that loading is finished (in layout order), chain the
+/// window's tab order, and last connect the event handlers.
 ///
 /// A layout is JSON: a tree of nodes {"class", "name", "properties", "references", "events",
 /// "children"}; the root node is the window itself. Binary property values are hex strings.
@@ -37,6 +37,8 @@ private:
     void Create(const QJsonObject& json, QObject* object);
     void SetProperties(const Node& node);
     void SetProperty(QObject* object, const QString& name, const QJsonValue& value);
+    /// Fails on a setting of InertSettings.h that does not hold its required value.
+    void CheckInertSettings(const Node& node);
     void ResolveReferences(const Node& node);
     void BindEvents(const Node& node);
     QObject* FindComponent(const QString& name) const;

@@ -13,13 +13,8 @@ void TComponent::DeclareEvent(const QString& name, TNotifyEvent& slot) {
 }
 
 void TComponent::Fire(const TNotifyEvent& event, QObject* sender) {
-    if (!event)
-        return;
-    try {
-        event(sender);
-    } catch (const std::exception& error) {
-        TApplication::HandleException(error);
-    }
+    if (event)
+        TApplication::Guard([&] { event(sender); });
 }
 
 } // namespace trevalo

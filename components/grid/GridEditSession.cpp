@@ -2,7 +2,7 @@
 
 #include "components/data/TField.h"
 #include "components/grid/GridGeometry.h"
-#include "components/grid/IntegerText.h"
+#include "components/data/IntegerText.h"
 #include "components/grid/TDBTableView.h"
 #include "components/grid/TInplaceEdit.h"
 #include "platform/TApplication.h"

@@ -1,16 +1,21 @@
 #include "components/grid/TDBColumn.h"
 
 #include "components/data/TField.h"
+#include "platform/Exception.h"
 
 #include <QBitmap>
 #include <QImage>
 #include <algorithm>
+#include <iterator>
+#include <utility>
 
 namespace trevalo {
 
 void TColumnProperties::SetGlyph(const QString& name) {
-    glyphName_ = name;
     QImage image(name);
+    if (image.isNull() && !name.isEmpty())
+        throw Exception(QStringLiteral("Glyph %1 not found").arg(name));
+    glyphName_ = name;
     if (image.isNull()) {
         glyph_ = QPixmap();
         return;
@@ -43,12 +48,19 @@ void TDBColumn::SetVisible(bool visible) {
     Q_EMIT VisibleChanged();
 }
 
-TDBColumn::Kind TDBColumn::CellKind() const {
-    if (propertiesClassName_ == QLatin1String("TButtonEditProperties"))
-        return Kind::Button;
-    if (propertiesClassName_ == QLatin1String("TCheckBoxProperties"))
-        return Kind::CheckBox;
-    return Kind::Text;
+void TDBColumn::SetPropertiesClassName(const QString& name) {
+    static const std::pair<QLatin1String, Kind> kClasses[] = {
+        {QLatin1String(""), Kind::Text},
+        {QLatin1String("TTextEditProperties"), Kind::Text},
+        {QLatin1String("TButtonEditProperties"), Kind::Button},
+        {QLatin1String("TCheckBoxProperties"), Kind::CheckBox},
+    };
+    const auto found = std::find_if(std::begin(kClasses), std::end(kClasses),
+                                    [&name](const auto& entry) { return entry.first == name; });
+    if (found == std::end(kClasses))
+        throw Exception(QStringLiteral("Class %1 not found").arg(name));
+    propertiesClassName_ = name;
+    kind_ = found->second;
 }
 
 QString TDBColumn::HeaderText(const TField* field) const {

@@ -13,6 +13,7 @@ namespace trevalo {
 class TField;
 
 /// What the user may do with a column; every option is on unless the layout switches it off.
+/// IncSearch is accepted without effect (see components/forms/InertSettings.h).
 class TColumnOptions : public QObject {
     Q_OBJECT
     Q_PROPERTY(bool Sorting MEMBER Sorting)
@@ -40,7 +41,8 @@ public:
 };
 
 /// The settings of a column's cells. Which of them apply depends on the column's
-/// PropertiesClassName: a glyph button, a check box, or (none named) a text box.
+/// PropertiesClassName: a glyph button, a check box, or (none named) a text box. DisplayGrayed is
+/// accepted without effect (see components/forms/InertSettings.h).
 class TColumnProperties : public QObject {
     Q_OBJECT
     Q_PROPERTY(QString Glyph READ Glyph WRITE SetGlyph)
@@ -49,7 +51,8 @@ class TColumnProperties : public QObject {
     Q_PROPERTY(QString DisplayUnchecked MEMBER DisplayUnchecked)
     Q_PROPERTY(QString DisplayGrayed MEMBER DisplayGrayed)
 public:
-    /// The glyph's image resource; its bottom-left pixel's colour is transparent.
+    /// The glyph's image resource; its bottom-left pixel's colour is transparent. A name that
+    /// reads as no image is an error naming it; an empty name means no glyph.
     const QString& Glyph() const { return glyphName_; }
     void SetGlyph(const QString& name);
     const QPixmap& GlyphPixmap() const { return glyph_; }
@@ -73,7 +76,7 @@ class TDBColumn : public QObject, public TComponent {
     Q_PROPERTY(bool Visible READ Visible WRITE SetVisible)
     Q_PROPERTY(TAlignment HeaderAlignmentHorz MEMBER headerAlignment_)
     Q_PROPERTY(TSortOrder SortOrder MEMBER sortOrder_)
-    Q_PROPERTY(QString PropertiesClassName MEMBER propertiesClassName_)
+    Q_PROPERTY(QString PropertiesClassName READ PropertiesClassName WRITE SetPropertiesClassName)
     Q_PROPERTY(QObject* Options READ OptionsObject)
     Q_PROPERTY(QObject* Properties READ PropertiesObject)
 public:
@@ -89,10 +92,8 @@ public:
     void SetFieldName(const QString& name) { fieldName_ = name; }
     const QString& Caption() const { return caption_; }
     void SetCaption(const QString& caption);
-    bool IsCaptionAssigned() const { return captionAssigned_; }
     int Width() const { return width_; }
     void SetWidth(int width);
-    bool IsWidthAssigned() const { return widthAssigned_; }
     int MinWidth() const { return minWidth_; }
     void SetMinWidth(int width) { minWidth_ = width; }
     bool Visible() const { return visible_; }
@@ -100,7 +101,11 @@ public:
     TAlignment HeaderAlignmentHorz() const { return headerAlignment_; }
     TSortOrder SortOrder() const { return sortOrder_; }
 
-    Kind CellKind() const;
+    /// The class of the cells' editor: "TTextEditProperties", "TButtonEditProperties" or
+    /// "TCheckBoxProperties"; empty for a text box. Any other name is an error naming it.
+    const QString& PropertiesClassName() const { return propertiesClassName_; }
+    void SetPropertiesClassName(const QString& name);
+    Kind CellKind() const { return kind_; }
     const TColumnOptions& Options() const { return options_; }
     const TColumnProperties& Properties() const { return properties_; }
 
@@ -132,6 +137,7 @@ private:
     TAlignment headerAlignment_ = taLeftJustify;
     TSortOrder sortOrder_ = soNone;
     QString propertiesClassName_;
+    Kind kind_ = Kind::Text; ///< what propertiesClassName_ names
     TColumnOptions options_;
     TColumnProperties properties_;
 };

@@ -1,5 +1,6 @@
 #include "components/grid/TDBDataController.h"
 
+#include <QScopeGuard>
 #include <QScopedValueRollback>
 #include <algorithm>
 
@@ -71,7 +72,7 @@ QList<TField*> TDBDataController::BoundFields() const {
 void TDBDataController::SetSortList(const QList<SortKey>& keys) {
     QList<SortKey> accepted;
     for (const SortKey& key : keys) {
-        Q_ASSERT_X(key.Field >= 0 && key.Field < FieldCount(), "SetSortList",
+        Q_ASSERT_X(key.Field >= 0 && key.Field < FieldCount(), "TDBDataController::SetSortList",
                    "a sort key names a field that is not bound");
         if (key.Order != SortOrder::None && key.Field >= 0 && key.Field < FieldCount() &&
             SortOrderOf(accepted, key.Field) == SortOrder::None)
@@ -99,7 +100,7 @@ void TDBDataController::ClickSort(int field, bool shift, bool ctrl) {
 void TDBDataController::SetGroupingList(const QList<int>& fields) {
     QList<int> accepted;
     for (const int field : fields) {
-        Q_ASSERT_X(field >= 0 && field < FieldCount(), "SetGroupingList",
+        Q_ASSERT_X(field >= 0 && field < FieldCount(), "TDBDataController::SetGroupingList",
                    "a grouping field is not bound");
         if (field >= 0 && field < FieldCount() && !accepted.contains(field))
             accepted.append(field);
@@ -212,19 +213,10 @@ void TDBDataController::FocusRow(int row) {
         FocusRecord(*view, RowRecord(row));
 }
 
-void TDBDataController::Settle(TWorkingView& view) {
-    if (!view.IsEditing())
-        return;
-    if (view.Modified())
-        view.Post();
-    else
-        view.Cancel();
-}
-
 void TDBDataController::FocusRecord(TWorkingView& view, int record) {
     const QByteArray bookmark = cache_.Bookmark(record);
     focusedGroup_.clear();
-    Settle(view);
+    view.Settle();
     // Settling reloaded the cache, and the edited record may have left the view: aim at the
     // clicked record by its bookmark, not by its old index.
     const int index = cache_.IndexOf(bookmark);
@@ -235,7 +227,7 @@ void TDBDataController::FocusRecord(TWorkingView& view, int record) {
 }
 
 void TDBDataController::FocusGroup(TWorkingView& view, GroupPath group) {
-    Settle(view);
+    view.Settle();
     // Settling may have emptied the group, or moved rows.
     const int row = rows_.GroupRow(group);
     if (row < 0)
@@ -340,13 +332,10 @@ void TDBDataController::Load() {
 }
 
 void TDBDataController::Reload(TWorkingView& view) {
-    try {
-        ReadLocked(view);
-    } catch (...) {
-        // What was read is neither whole nor current; the next change notice reads again.
-        Clear();
-        throw;
-    }
+    // What was read is neither whole nor current; the next change notice reads again.
+    auto clearOnFailure = qScopeGuard([this] { Clear(); });
+    ReadLocked(view);
+    clearOnFailure.dismiss();
     RebuildRows();
     Changed();
 }
@@ -355,12 +344,9 @@ void TDBDataController::ReadLocked(TWorkingView& view) {
     const QScopedValueRollback lock(locked_, true);
     focusedGroup_.clear();
     view.DisableControls();
-    try {
-        ReadRecords(view);
-    } catch (...) {
-        view.EnableControls();
-        throw;
-    }
+    auto enableOnFailure = qScopeGuard([&view] { view.EnableControls(); });
+    ReadRecords(view);
+    enableOnFailure.dismiss();
     view.EnableControls();
 }
 

@@ -112,8 +112,6 @@ private:
     QList<TField*> BoundFields() const;
     void PinEdited();
     void PinInserted(const TWorkingView& view);
-    /// Posts a modified edit, cancels an unmodified one.
-    static void Settle(TWorkingView& view);
     void FocusRecord(TWorkingView& view, int record);
     /// \p group is taken by value: settling rebuilds the rows it would refer into.
     void FocusGroup(TWorkingView& view, GroupPath group);

@@ -284,11 +284,8 @@ bool TDBTableView::MayEditColumn(const TDBColumn& column) const {
 }
 
 void TDBTableView::InsertRecord() {
-    if (!MayInsert())
-        return;
-    if (View()->State() == TDataSetState::dsInsert)
-        View()->Modified() ? View()->Post() : View()->Cancel();
-    View()->Insert();
+    if (MayInsert())
+        View()->Insert();
 }
 
 void TDBTableView::PostRecord() {

@@ -94,7 +94,8 @@ public:
     bool IsEditing() const;
     bool MayEditColumn(const TDBColumn& column) const;
 
-    /// The navigator's Insert: settles a pending insert, then begins a new record.
+    /// The navigator's Insert: the working view settles a pending edit or insert, then begins a
+    /// new record.
     void InsertRecord();
     void PostRecord();
     /// Cancels the edit; the focus stays at the same row position where one is left.

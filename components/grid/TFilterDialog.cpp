@@ -1,7 +1,7 @@
 #include "components/grid/TFilterDialog.h"
 
+#include "components/data/IntegerText.h"
 #include "components/data/TField.h"
-#include "components/grid/IntegerText.h"
 #include "components/grid/TDBTableView.h"
 #include "platform/TApplication.h"
 
@@ -109,7 +109,7 @@ void TFilterDialog::accept() {
     }
     const TField* field = view_.ColumnField(*column);
     ColumnFilter filter{{}, or_->isChecked()};
-    try {
+    const bool read = TApplication::Guard([&] {
         for (const ConditionRow& row : rows_) {
             if (row.Operator->currentIndex() <= 0)
                 continue;
@@ -123,10 +123,9 @@ void TFilterDialog::accept() {
             }
             filter.Conditions.append({op, value});
         }
-    } catch (const std::exception& error) {
-        TApplication::HandleException(error);
+    });
+    if (!read)
         return;
-    }
     const int index = view_.ColumnFieldIndex(*column);
     view_.DataController().SetColumnFilter(
         index, filter.Conditions.isEmpty() ? std::nullopt : std::optional(filter));

@@ -2,6 +2,7 @@
 
 #include "components/grid/NavigatorGlyphs.h"
 #include "components/grid/PixelLines.h"
+#include "platform/ColorMix.h"
 #include "platform/ColorValue.h"
 #include "platform/TApplication.h"
 
@@ -46,15 +47,6 @@ bool ComputedState(NavigatorButton button, const INavigatorHost& host) {
         return true;
     }
     return false;
-}
-
-/// \p percent of \p a over the rest of \p b.
-QColor Mix(const QColor& a, const QColor& b, int percent) {
-    const auto channel = [percent](int x, int y) {
-        return (x * percent + y * (100 - percent)) / 100;
-    };
-    return QColor(channel(a.red(), b.red()), channel(a.green(), b.green()),
-                  channel(a.blue(), b.blue()));
 }
 
 /// \p glyph's shape in one colour.
@@ -181,7 +173,7 @@ void TGridNavigator::PaintButton(QPainter& painter, NavigatorButton button,
     if (hot) {
         const QColor highlight = ResolveColor(SystemColor::Highlight, palette());
         const QColor window = ResolveColor(SystemColor::Window, palette());
-        painter.fillRect(rect, Mix(highlight, window, down ? 50 : 25));
+        painter.fillRect(rect, MixColors(highlight, window, down ? 128 : 64));
         DrawPixelFrame(painter, rect, highlight);
     }
     QPoint at = rect.topLeft() + QPoint((rect.width() - kNavigatorGlyphWidth) / 2,

@@ -1,7 +1,5 @@
 #include "components/grid/TNavigatorButtons.h"
 
-#include <cassert>
-
 namespace trevalo {
 
 namespace {
@@ -62,7 +60,8 @@ TNavigatorButtons::TNavigatorButtons(QObject* parent)
 }
 
 TNavigatorButton* TNavigatorButtons::Button(int index) const {
-    assert(index >= 0 && index < Count() && "navigator button index out of range");
+    Q_ASSERT_X(index >= 0 && index < Count(), "TNavigatorButtons::Button",
+               "navigator button index out of range");
     return buttons_[static_cast<std::size_t>(index)];
 }
 
@@ -71,7 +70,8 @@ TNavigatorButton* TNavigatorButtons::Button(NavigatorButton button) const {
 }
 
 QString TNavigatorButtons::StandardHint(int index) {
-    assert(index >= 0 && index < Count() && "navigator button index out of range");
+    Q_ASSERT_X(index >= 0 && index < Count(), "TNavigatorButtons::StandardHint",
+               "navigator button index out of range");
     return QString::fromLatin1(kButtonTexts[static_cast<std::size_t>(index)].hint);
 }
 

@@ -118,7 +118,8 @@ public:
     TNavigatorButton* GotoBookmark() const { return Button(NavigatorButton::GotoBookmark); }
     TNavigatorButton* Filter() const { return Button(NavigatorButton::Filter); }
 
-    /// True in a fresh collection; the grid's own actions do not consult it.
+    /// True in a fresh collection; the grid's own actions do not consult it (see
+    /// components/forms/InertSettings.h).
     bool ConfirmDelete() const { return confirmDelete_; }
     void SetConfirmDelete(bool confirm) { confirmDelete_ = confirm; }
 

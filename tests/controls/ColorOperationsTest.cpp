@@ -2,6 +2,8 @@
 // hue read on a scale of 239.
 #include "components/controls/ColorOperations.h"
 
+#include "platform/ColorMix.h"
+
 #include <functional>
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
-// The confirmation box's layout, derived from the message font, and its place on the screen.
+// The confirmation box's layout, against figures measured for the bundled font, and its place on
+// the screen.
 #include "ConfirmBoxDriver.h"
 #include "components/controls/TMessageForm.h"
-#include "platform/MulDiv.h"
 
 #include <QApplication>
 #include <QFontMetrics>
@@ -14,7 +14,7 @@
 namespace trevalo::test {
 namespace {
 
-/// Where the box's parts belong for a text, worked out from the message font.
+/// Where the box's parts belong for a text.
 struct ExpectedLayout {
     QRect image;
     QRect message;
@@ -27,42 +27,13 @@ int ScreenWidth() {
     return QGuiApplication::primaryScreen()->geometry().width();
 }
 
-ExpectedLayout ExpectLayout(const QString& text, bool rightToLeft = false) {
-    const QFontMetrics font(QApplication::font("QMessageBox"));
-    const int x = font.horizontalAdvance(
-                      QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz")) /
-                  52;
-    const int y = font.height();
-    const int horzMargin = MulDiv(8, x, 4);
-    const int vertMargin = MulDiv(8, y, 8);
-    const int horzSpacing = MulDiv(10, x, 4);
-    const int vertSpacing = MulDiv(10, y, 8);
-    const int widestCaption = std::max(font.horizontalAdvance(QStringLiteral("OK")),
-                                       font.horizontalAdvance(QStringLiteral("Cancel")));
-    const int buttonWidth = std::max(MulDiv(50, x, 4), widestCaption + 8);
-    const int buttonHeight = MulDiv(14, y, 8);
-    const int buttonGap = MulDiv(4, x, 4);
-
-    const QRect block = font.boundingRect(QRect(0, 0, ScreenWidth() / 2, 0),
-                                          Qt::TextWordWrap | Qt::TextExpandTabs, text);
-    const int iconTextWidth = block.width() + horzSpacing + 32;
-    const int iconTextHeight = std::max(block.height(), 32);
-    const int rowWidth = 2 * buttonWidth + buttonGap;
-    ExpectedLayout layout;
-    layout.client = QSize(std::max(iconTextWidth, rowWidth) + 2 * horzMargin,
-                          iconTextHeight + buttonHeight + vertSpacing + 2 * vertMargin);
-    const auto mirrored = [&](int left, int width) {
-        return rightToLeft ? layout.client.width() - left - width : left;
-    };
-    layout.image = QRect(mirrored(horzMargin, 32), vertMargin, 32, 32);
-    layout.message = QRect(mirrored(horzMargin + 32 + horzSpacing, block.width()), vertMargin,
-                           block.width(), block.height());
-    const int buttonTop = vertMargin + iconTextHeight + vertSpacing;
-    const int okLeft = (layout.client.width() - rowWidth) / 2;
-    layout.ok = QRect(okLeft, buttonTop, buttonWidth, buttonHeight);
-    layout.cancel = layout.ok.translated(buttonWidth + buttonGap, 0);
-    return layout;
-}
+// The figures, measured once, for the bundled window font (letters 6 pixels wide on average,
+// lines 12 high) on the 800-pixel-wide screen of the tests: margins of 12, 15 between icon and
+// text and above the buttons, buttons of 75 by 21 standing 6 apart, centred under the rest.
+constexpr QRect kImage(12, 12, 32, 32);
+constexpr QSize kOneLineClient(180, 92);
+constexpr QRect kOneLineOk(12, 59, 75, 21);
+constexpr QRect kOneLineCancel(93, 59, 75, 21);
 
 QRect GeometryOf(const QWidget& box, const char* name) {
     const auto* child = box.findChild<QWidget*>(QString::fromLatin1(name));
@@ -84,13 +55,15 @@ const QString kLongText = QStringLiteral("Delete the effect \"Improved Reflexes\
 struct TextCase {
     const char* name;
     QString text;
+    ExpectedLayout layout;
 };
 
 class ConfirmBoxLayout : public testing::TestWithParam<TextCase> {};
 
 TEST_P(ConfirmBoxLayout, FollowsTheMessageFont) {
+    ASSERT_EQ(ScreenWidth(), 800) << "the figures are for the tests' screen";
     const TMessageForm box(GetParam().text);
-    ExpectLaidOut(box, ExpectLayout(GetParam().text));
+    ExpectLaidOut(box, GetParam().layout);
     const auto* message = box.findChild<QLabel*>(QStringLiteral("Message"));
     ASSERT_NE(message, nullptr);
     EXPECT_EQ(message->text(), GetParam().text);
@@ -99,11 +72,28 @@ TEST_P(ConfirmBoxLayout, FollowsTheMessageFont) {
 
 INSTANTIATE_TEST_SUITE_P(
     Texts, ConfirmBoxLayout,
-    testing::Values(TextCase{"Short", QStringLiteral("Delete?")}, TextCase{"Empty", QString()},
-                    TextCase{"Tabbed", QStringLiteral("Effect:\tHaste\nEnds:\tturn 3")},
-                    TextCase{"SeveralLines", QStringLiteral("Delete\nthis\neffect\nnow?")},
-                    TextCase{"Markup", QStringLiteral("Delete <b>Haste</b> & co?")},
-                    TextCase{"Long", kLongText}),
+    testing::Values(
+        TextCase{"Short",
+                 QStringLiteral("Delete?"),
+                 {kImage, QRect(59, 12, 37, 13), kOneLineOk, kOneLineCancel, kOneLineClient}},
+        TextCase{"Empty",
+                 QString(),
+                 {kImage, QRect(59, 12, 0, 13), kOneLineOk, kOneLineCancel, kOneLineClient}},
+        TextCase{"Tabbed",
+                 QStringLiteral("Effect:\tHaste\nEnds:\tturn 3"),
+                 {kImage, QRect(59, 12, 77, 26), kOneLineOk, kOneLineCancel, kOneLineClient}},
+        TextCase{"SeveralLines",
+                 QStringLiteral("Delete\nthis\neffect\nnow?"),
+                 {kImage, QRect(59, 12, 31, 52), QRect(12, 79, 75, 21), QRect(93, 79, 75, 21),
+                  QSize(180, 112)}},
+        TextCase{"Markup",
+                 QStringLiteral("Delete <b>Haste</b> & co?"),
+                 {kImage, QRect(59, 12, 133, 13), QRect(24, 59, 75, 21), QRect(105, 59, 75, 21),
+                  QSize(204, 92)}},
+        TextCase{"Long",
+                 kLongText,
+                 {kImage, QRect(59, 12, 394, 182), QRect(154, 209, 75, 21), QRect(235, 209, 75, 21),
+                  QSize(465, 242)}}),
     [](const testing::TestParamInfo<TextCase>& info) { return std::string(info.param.name); });
 
 TEST(ConfirmBox, LongTextWrapsWithinHalfTheScreenAndTheBoxGrowsDown) {
@@ -129,7 +119,8 @@ TEST(ConfirmBox, RightToLeftPutsTheIconRightOfTheText) {
     QApplication::setLayoutDirection(Qt::RightToLeft);
     const TMessageForm box(QStringLiteral("Delete this effect?"));
     QApplication::setLayoutDirection(Qt::LeftToRight);
-    ExpectLaidOut(box, ExpectLayout(QStringLiteral("Delete this effect?"), true));
+    ExpectLaidOut(box, {QRect(136, 12, 32, 32), QRect(34, 12, 87, 13), kOneLineOk, kOneLineCancel,
+                        kOneLineClient});
     EXPECT_GT(GeometryOf(box, "Image").left(), GeometryOf(box, "Message").right());
 }
 
@@ -151,6 +142,7 @@ TEST(ConfirmBox, ShowsTheWarningIconAndTheText) {
 struct PlacementCase {
     const char* name;
     QString text;
+    QSize client;
 };
 
 class ConfirmBoxPlacement : public testing::TestWithParam<PlacementCase> {};
@@ -163,7 +155,7 @@ TEST_P(ConfirmBoxPlacement, CentresItsFrameOnTheScreenAndNeverAboveOrLeftOfIt) {
         frame = box.frameGeometry();
         PressKey(Qt::Key_Return);
     });
-    EXPECT_EQ(client.size(), ExpectLayout(GetParam().text).client);
+    EXPECT_EQ(client.size(), GetParam().client);
     ASSERT_GT(frame.width(), client.width()) << "the platform frames no window";
     EXPECT_EQ(frame.left(), std::max(0, (screen.width() - frame.width()) / 2));
     EXPECT_EQ(frame.top(), std::max(0, (screen.height() - frame.height()) / 2));
@@ -171,9 +163,9 @@ TEST_P(ConfirmBoxPlacement, CentresItsFrameOnTheScreenAndNeverAboveOrLeftOfIt) {
 
 INSTANTIATE_TEST_SUITE_P(
     Texts, ConfirmBoxPlacement,
-    testing::Values(PlacementCase{"Short", QStringLiteral("Delete?")},
+    testing::Values(PlacementCase{"Short", QStringLiteral("Delete?"), kOneLineClient},
                     // Taller than the screen: the box is not cut down to fit.
-                    PlacementCase{"TallerThanTheScreen", kLongText.repeated(12)}),
+                    PlacementCase{"TallerThanTheScreen", kLongText.repeated(12), QSize(465, 2140)}),
     [](const testing::TestParamInfo<PlacementCase>& info) { return std::string(info.param.name); });
 
 } // namespace

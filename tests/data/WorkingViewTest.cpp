@@ -255,6 +255,41 @@ TEST_F(WorkingViewTest, ARefusedValueLeavesTheCopyAsTypedForPostOrCancel) {
     }
 }
 
+TEST_F(WorkingViewTest, AnIntegerFieldReadsTextAndNumbersByTheGridEditorsRule) {
+    struct Case {
+        QVariant value;
+        QVariant stored; ///< null for blank; a string for the message expected
+    };
+    const Case cases[] = {
+        {QStringLiteral("$1F"), 31},
+        {QStringLiteral(" -12"), -12},
+        {QStringLiteral("0x7fffffff"), 2147483647},
+        {QStringLiteral(""), QVariant()},
+        {-2147483648LL, -2147483647 - 1},
+        {7, 7},
+        {QStringLiteral("12 "),
+         QStringLiteral("'12 ' is not a valid integer value for field 'Init'")},
+        {2147483648LL,
+         QStringLiteral("'2147483648' is not a valid integer value for field 'Init'")},
+    };
+    TWorkingView& view = Init();
+    Fill(view, {"A"});
+    for (const Case& row : cases) {
+        SCOPED_TRACE(row.value.toString().toStdString());
+        view.Edit();
+        Set(view, "Init", 1);
+        if (row.stored.typeId() == QMetaType::QString) {
+            EXPECT_EQ(ErrorOf([&] { Set(view, "Init", row.value); }),
+                      row.stored.toString().toStdString());
+            EXPECT_EQ(Get(view, "Init"), 1) << "a refused value leaves the field as it was";
+        } else {
+            Set(view, "Init", row.value);
+            EXPECT_EQ(Get(view, "Init"), row.stored);
+        }
+        view.Cancel();
+    }
+}
+
 TEST_F(WorkingViewTest, AStringOfTheFullWidthReadsBackWhole) {
     TWorkingView& view = Init();
     QString wide;

@@ -2,7 +2,7 @@
 /// Loads the engine library from beside the test binary; builds expressions and packets.
 #pragma once
 
-#include "components/data/EngineContract.h"
+#include "EngineContract.h"
 
 #include <cstdint>
 #include <memory>

@@ -42,19 +42,18 @@ click_close_button() {
     xdotool mousemove --sync $((left + width - 10)) $((top + 10)) click 1
 }
 
-# Waits for the program $1 to end; its exit code, or "running".
+# Waits for the program $1 to end and sets status to its exit code, or "running".
 ended() {
     for _ in $(seq 50); do
         if ! kill -0 "$1" 2>/dev/null; then
-            local status=0
+            status=0
             wait "$1" || status=$?
-            echo "$status"
             return
         fi
         sleep 0.1
     done
     kill "$1"
-    echo running
+    status=running
 }
 
 "$program" &
@@ -75,14 +74,14 @@ else
 fi
 xdotool windowactivate --sync "$main"
 xdotool key alt+F4
-status=$(ended $pid)
+ended $pid
 [ "$status" = 0 ] || fail "Alt+F4: exit code $status, expected 0"
 
 "$program" &
 pid=$!
 main=$(window Main)
 click_close_button "$main"
-status=$(ended $pid)
+ended $pid
 [ "$status" = 0 ] || fail "the title bar's close button: exit code $status, expected 0"
 
 [ $failures -eq 0 ] || exit 1

@@ -1,6 +1,6 @@
 #include "GridDriver.h"
 
-#include "components/grid/CacheValue.h"
+#include "PaintedText.h"
 
 #include <QApplication>
 #include <QMouseEvent>
@@ -84,11 +84,26 @@ void GridDriver::Type(const QString& text) {
 }
 
 QStringList GridDriver::Texts(const char* column) const {
-    const TDBDataController& data = View().DataController();
-    const int field = View().ColumnFieldIndex(Column(column));
+    QScrollBar* vertical = nullptr;
+    QScrollBar* horizontal = nullptr;
+    for (QScrollBar* bar : grid_.findChildren<QScrollBar*>())
+        (bar->orientation() == Qt::Vertical ? vertical : horizontal) = bar;
+    const int top = vertical->value();
+    const int left = horizontal->value();
     QStringList texts;
-    for (int row = 0; row < data.RowCount(); ++row)
-        texts.append(DisplayText(data.Value(data.RowRecord(row), field)));
+    QList<PaintedText> painted;
+    int paintedTop = -1;
+    for (int row = 0; row < View().DataController().RowCount(); ++row) {
+        CellCenter(row, column);
+        if (grid_.Geometry().TopRow != paintedTop) {
+            painted = PaintedTexts(grid_);
+            paintedTop = grid_.Geometry().TopRow;
+        }
+        texts.append(TextIn(painted, grid_.Geometry().CellRect(row, &Column(column))));
+    }
+    // Reading leaves the grid scrolled as it was.
+    vertical->setValue(top);
+    horizontal->setValue(left);
     return texts;
 }
 

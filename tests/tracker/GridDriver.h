@@ -36,7 +36,8 @@ public:
     void Key(Qt::Key key, Qt::KeyboardModifiers modifiers = {});
     void Type(const QString& text);
 
-    /// The texts of \p column's cells, top to bottom.
+    /// The texts that \p column's cells paint, top to bottom, each row scrolled into view to be
+    /// painted; what an open editor shows over its cell is not among them.
     QStringList Texts(const char* column) const;
     int FocusedRow() const { return View().DataController().FocusedRow(); }
     /// The colour the cell shows away from its text: its background.

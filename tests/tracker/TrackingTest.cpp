@@ -1,11 +1,13 @@
 #include "TrackerFixture.h"
 #include "components/controls/TStyledCheckBox.h"
 #include "components/controls/TStyledLabel.h"
+#include "components/data/DataErrors.h"
 #include "components/data/TDataSource.h"
 #include "components/grid/TDBColumn.h"
 #include "platform/Exception.h"
 
 #include <QTest>
+#include <string>
 
 namespace trevalo {
 namespace {
@@ -50,29 +52,33 @@ TEST_F(Tracking, NewInitPassShowsOnlyThoseWithEnoughPasses) {
     EXPECT_EQ(InitOf(QStringLiteral("Bob")), QVariant(9)) << "a pass keeps initiatives";
 }
 
-TEST_F(Tracking, NewTurnClearsInitiativesUnlessTheyAreKept) {
-    for (const bool keep : {false, true}) {
-        SCOPED_TRACE(keep ? "kept" : "cleared");
-        SetUp();
-        AddCombatant(QStringLiteral("Ann"), 12, 1);
-        AddCombatant(QStringLiteral("Bob"), 9, 2);
-        AddCombatant(QStringLiteral("Zed"), 4, 0);
-        Done(QStringLiteral("Ann"));
-        ClickMenu(*main_, "NewInitPass1");
-        if (keep)
-            Click("chkbxKeepInit");
+// The parameter: whether "keep initiatives" is ticked.
+class NewTurn : public Tracking, public testing::WithParamInterface<bool> {};
 
-        ClickMenu(*main_, "NewTurn1");
-        EXPECT_EQ(Label("lblTurn"), QStringLiteral("Turn #: 2"));
-        EXPECT_EQ(Label("lblPass"), QStringLiteral("Pass #: 1"));
-        QStringList shown = Shown();
-        shown.sort();
-        EXPECT_EQ(shown, QStringList({"Ann", "Bob"})) << "no passes, never shown";
-        EXPECT_EQ(InitOf(QStringLiteral("Ann")), QVariant(keep ? 12 : 0));
-        EXPECT_EQ(InitOf(QStringLiteral("Zed")), QVariant(keep ? 4 : 0));
-        TearDown();
-    }
+TEST_P(NewTurn, ClearsInitiativesUnlessTheyAreKept) {
+    const bool keep = GetParam();
+    AddCombatant(QStringLiteral("Ann"), 12, 1);
+    AddCombatant(QStringLiteral("Bob"), 9, 2);
+    AddCombatant(QStringLiteral("Zed"), 4, 0);
+    Done(QStringLiteral("Ann"));
+    ClickMenu(*main_, "NewInitPass1");
+    if (keep)
+        Click("chkbxKeepInit");
+
+    ClickMenu(*main_, "NewTurn1");
+    EXPECT_EQ(Label("lblTurn"), QStringLiteral("Turn #: 2"));
+    EXPECT_EQ(Label("lblPass"), QStringLiteral("Pass #: 1"));
+    QStringList shown = Shown();
+    shown.sort();
+    EXPECT_EQ(shown, QStringList({"Ann", "Bob"})) << "no passes, never shown";
+    EXPECT_EQ(InitOf(QStringLiteral("Ann")), QVariant(keep ? 12 : 0));
+    EXPECT_EQ(InitOf(QStringLiteral("Zed")), QVariant(keep ? 4 : 0));
 }
+
+INSTANTIATE_TEST_SUITE_P(Tracking, NewTurn, testing::Values(false, true),
+                         [](const testing::TestParamInfo<bool>& info) {
+                             return std::string(info.param ? "Kept" : "Cleared");
+                         });
 
 TEST_F(Tracking, ACombatantInsertedInALaterPassLeavesUnlessItHasThePasses) {
     AddCombatant(QStringLiteral("Ann"), 12, 2);
@@ -198,18 +204,18 @@ TEST_F(Tracking, UsePassesHidesAndShowsEverythingAboutPasses) {
 }
 
 // Refuses edits of the combatants called "Locked" and field changes of those called
-// "Stubborn", as a record the engine would not take.
+// "Stubborn", as the data layer refuses a record the engine would not take.
 class Refuser : public TDataLink {
 public:
     explicit Refuser(TWorkingView& view)
         : view_(view) {}
     void StateChanged() override {
         if (view_.State() == TDataSetState::dsEdit && NameIs("Locked"))
-            throw Exception(QStringLiteral("locked"));
+            throw EDatabaseError(QStringLiteral("locked"));
     }
     void RecordChanged(const TField*) override {
         if (NameIs("Stubborn"))
-            throw Exception(QStringLiteral("stubborn"));
+            throw EDatabaseError(QStringLiteral("stubborn"));
     }
 
 private:
@@ -237,6 +243,33 @@ TEST_F(Tracking, TheWalksSkipACombatantThatRefusesAndGoOnSilently) {
     EXPECT_EQ(InitOf(QStringLiteral("Stubborn")), QVariant(10)) << "its edit was cancelled";
     EXPECT_EQ(Combatants().State(), TDataSetState::dsBrowse);
     EXPECT_TRUE(boxTexts_.isEmpty()) << "nothing is reported";
+}
+
+// Fails every edit with an error that is no refusal of the data layer.
+class Breaker : public TDataLink {
+public:
+    void StateChanged() override { throw Exception(QStringLiteral("broken")); }
+};
+
+TEST_F(Tracking, AFailureThatIsNoRefusalStopsTheWalkAndIsShown) {
+    for (const char* name : {"Ann", "Zoe"}) {
+        AddCombatant(QLatin1String(name), 10, 1);
+        Done(QLatin1String(name));
+    }
+    Breaker breaker;
+    auto& source = Component<TDataSource>("dsInit");
+    source.AddLink(&breaker);
+    AnswerBoxes({Qt::Key_Return});
+    ClickMenu(*main_, "NewTurn1");
+    source.RemoveLink(&breaker);
+    Combatants().Cancel();
+
+    EXPECT_EQ(boxTexts_, QStringList({"broken."}));
+    for (const char* name : {"Ann", "Zoe"}) {
+        Locate(QLatin1String(name));
+        EXPECT_EQ(Combatants().FieldByName(QStringLiteral("Active")).Value(), QVariant(false))
+            << name << ": the walk stopped at the first combatant";
+    }
 }
 
 TEST_F(Tracking, NamesWithQuotesBracketsAndAccentsPassUntouched) {

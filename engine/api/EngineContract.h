@@ -57,6 +57,15 @@ enum class AttrType : std::uint16_t {
 /// The packet itself carries attributes under this column number.
 inline constexpr std::int32_t kPacketAttribute = -1;
 
+/// The attributes both sides know by name.
+inline constexpr const char* kAttrWidth = "WIDTH";                ///< column: Integer, string width
+inline constexpr const char* kAttrServerCalc = "SERVER_CALC";     ///< column: Boolean, calculated
+inline constexpr const char* kAttrDefaultValue = "DEFAULT_VALUE"; ///< packet: an Op::Assign
+inline constexpr const char* kAttrReadOnly = "READONLY";          ///< packet: Boolean, no edits
+
+/// Every packet begins with a header of this many bytes, so no packet is shorter.
+inline constexpr std::uint32_t kPacketHeaderSize = 22;
+
 /// Expression encoding: a tree in prefix order, each node one opcode byte then its operands,
 /// little-endian. Field numbers are 1-based column positions.
 enum class Op : std::uint8_t {

@@ -1,4 +1,4 @@
-#include "components/grid/IntegerText.h"
+#include "components/data/IntegerText.h"
 
 #include "components/data/DataErrors.h"
 

@@ -1,6 +1,6 @@
-#include "engine/ExpressionParser.h"
+#include "ExpressionDecoder.h"
 
-#include "engine/Utf8.h"
+#include "Utf8.h"
 
 #include <cmath>
 #include <string_view>
@@ -9,7 +9,7 @@ namespace trevalo::engine {
 
 namespace {
 
-// Bounds the recursion of parsing and evaluation, whatever the bytes say.
+// Bounds the recursion of decoding and evaluation, whatever the bytes say.
 constexpr unsigned kMaxDepth = 200;
 
 bool IsComparison(Op op) {
@@ -19,52 +19,52 @@ bool IsComparison(Op op) {
 
 } // namespace
 
-Status ExpressionParser::ParseCondition(const RecordLayout& layout, const std::uint8_t* bytes,
-                                        std::uint32_t length, Expression& expression) {
-    Expression parsed;
-    parsed.bytes_.assign(bytes, bytes + length);
-    ExpressionParser parser(layout, parsed.bytes_.data(), length, parsed.nodes_);
+Status ExpressionDecoder::DecodeCondition(const RecordLayout& layout, const std::uint8_t* bytes,
+                                          std::uint32_t length, Expression& expression) {
+    Expression decoded;
+    decoded.bytes_.assign(bytes, bytes + length);
+    ExpressionDecoder decoder(layout, decoded.bytes_.data(), length, decoded.nodes_);
     std::uint32_t root = 0;
     Kind kind = Kind::Null;
-    if (const Status status = parser.ParseNode(0, root, kind); status != kOk)
+    if (const Status status = decoder.DecodeNode(0, root, kind); status != kOk)
         return status;
-    if (!IsTruth(kind) || !parser.reader_.AtEnd())
+    if (!IsTruth(kind) || !decoder.reader_.AtEnd())
         return kInvalidExpression;
-    expression = std::move(parsed);
+    expression = std::move(decoded);
     return kOk;
 }
 
-Status ExpressionParser::ParseAssignment(const RecordLayout& layout, const std::uint8_t* bytes,
-                                         std::uint32_t length, std::uint32_t& field,
-                                         Value& constant) {
-    std::vector<ExprNode> unused;
-    ExpressionParser parser(layout, bytes, length, unused);
+Status ExpressionDecoder::DecodeAssignment(const RecordLayout& layout, const std::uint8_t* bytes,
+                                           std::uint32_t length, std::uint32_t& field,
+                                           Value& constant) {
+    std::vector<DecodedNode> unused;
+    ExpressionDecoder decoder(layout, bytes, length, unused);
     std::uint8_t assign = 0;
     std::uint8_t op = 0;
     Kind kind = Kind::Null;
-    if (!parser.reader_.ReadU8(assign) || assign != static_cast<std::uint8_t>(Op::Assign))
+    if (!decoder.reader_.ReadU8(assign) || assign != static_cast<std::uint8_t>(Op::Assign))
         return kInvalidExpression;
-    if (const Status status = parser.ReadFieldNumber(field); status != kOk)
+    if (const Status status = decoder.ReadFieldNumber(field); status != kOk)
         return status;
-    if (!parser.reader_.ReadU8(op))
+    if (!decoder.reader_.ReadU8(op))
         return kInvalidExpression;
-    if (const Status status = parser.ReadConstant(static_cast<Op>(op), constant, kind);
+    if (const Status status = decoder.ReadConstant(static_cast<Op>(op), constant, kind);
         status != kOk)
         return status;
-    return parser.reader_.AtEnd() ? kOk : kInvalidExpression;
+    return decoder.reader_.AtEnd() ? kOk : kInvalidExpression;
 }
 
-bool ExpressionParser::IsTruth(Kind kind) {
+bool ExpressionDecoder::IsTruth(Kind kind) {
     return kind == Kind::Condition || kind == Kind::Boolean || kind == Kind::Null;
 }
 
-Status ExpressionParser::ParseNode(unsigned depth, std::uint32_t& index, Kind& kind) {
+Status ExpressionDecoder::DecodeNode(unsigned depth, std::uint32_t& index, Kind& kind) {
     std::uint8_t code = 0;
     if (depth > kMaxDepth || !reader_.ReadU8(code))
         return kInvalidExpression;
     const auto op = static_cast<Op>(code);
     index = static_cast<std::uint32_t>(nodes_.size());
-    nodes_.push_back(ExprNode{op});
+    nodes_.push_back(DecodedNode{op});
 
     if (op == Op::Field) {
         std::uint32_t field = 0;
@@ -86,10 +86,10 @@ Status ExpressionParser::ParseNode(unsigned depth, std::uint32_t& index, Kind& k
     if (op == Op::And || op == Op::Or || op == Op::Not) {
         Kind first = Kind::Null;
         Kind second = Kind::Null;
-        if (const Status status = ParseChild(depth, index, false, first); status != kOk)
+        if (const Status status = DecodeChild(depth, index, false, first); status != kOk)
             return status;
         if (op != Op::Not)
-            if (const Status status = ParseChild(depth, index, true, second); status != kOk)
+            if (const Status status = DecodeChild(depth, index, true, second); status != kOk)
                 return status;
         kind = Kind::Condition;
         return IsTruth(first) && IsTruth(second) ? kOk : kInvalidExpression;
@@ -97,9 +97,9 @@ Status ExpressionParser::ParseNode(unsigned depth, std::uint32_t& index, Kind& k
     if (IsComparison(op)) {
         Kind first = Kind::Null;
         Kind second = Kind::Null;
-        if (const Status status = ParseChild(depth, index, false, first); status != kOk)
+        if (const Status status = DecodeChild(depth, index, false, first); status != kOk)
             return status;
-        if (const Status status = ParseChild(depth, index, true, second); status != kOk)
+        if (const Status status = DecodeChild(depth, index, true, second); status != kOk)
             return status;
         kind = Kind::Condition;
         if (first == Kind::Condition || second == Kind::Condition)
@@ -113,14 +113,15 @@ Status ExpressionParser::ParseNode(unsigned depth, std::uint32_t& index, Kind& k
     return kOk;
 }
 
-Status ExpressionParser::ParseChild(unsigned depth, std::uint32_t parent, bool second, Kind& kind) {
+Status ExpressionDecoder::DecodeChild(unsigned depth, std::uint32_t parent, bool second,
+                                      Kind& kind) {
     std::uint32_t child = 0;
-    const Status status = ParseNode(depth + 1, child, kind);
+    const Status status = DecodeNode(depth + 1, child, kind);
     (second ? nodes_[parent].second : nodes_[parent].first) = child;
     return status;
 }
 
-Status ExpressionParser::ReadFieldNumber(std::uint32_t& field) {
+Status ExpressionDecoder::ReadFieldNumber(std::uint32_t& field) {
     std::uint16_t number = 0;
     if (!reader_.ReadU16(number) || number == 0 || number > layout_.FieldCount())
         return kInvalidExpression;
@@ -128,7 +129,7 @@ Status ExpressionParser::ReadFieldNumber(std::uint32_t& field) {
     return kOk;
 }
 
-Status ExpressionParser::ReadConstant(Op op, Value& value, Kind& kind) {
+Status ExpressionDecoder::ReadConstant(Op op, Value& value, Kind& kind) {
     switch (op) {
     case Op::Integer: {
         std::int32_t integer = 0;

@@ -1,5 +1,6 @@
 /// \file
-/// Reading the text of an integer field's in-cell editor.
+/// Reading an integer field's value from text: the one rule for the grid's editor, its filter
+/// dialog and the working view.
 #pragma once
 
 #include <QString>
@@ -8,7 +9,7 @@
 
 namespace trevalo {
 
-/// Reads \p text as an integer field's editor text: empty text is null (std::nullopt); otherwise
+/// Reads \p text as an integer field's value: empty text is null (std::nullopt); otherwise
 /// leading spaces, an optional "+" or "-", then decimal digits, or hexadecimal digits behind "$",
 /// "x", "X", "0x" or "0X"; nothing may follow. The value must fit a 32-bit signed integer.
 /// Unsigned hexadecimal denotes a 32-bit pattern ("$FFFFFFFF" is -1, "$100000000" fails);

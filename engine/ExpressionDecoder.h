@@ -2,11 +2,11 @@
 /// Checks expression bytes fully and turns them into an Expression or a column default.
 #pragma once
 
-#include "components/data/EngineContract.h"
-#include "engine/ByteReader.h"
-#include "engine/Expression.h"
-#include "engine/RecordLayout.h"
-#include "engine/Value.h"
+#include "ByteReader.h"
+#include "EngineContract.h"
+#include "Expression.h"
+#include "RecordLayout.h"
+#include "Value.h"
 
 #include <cstdint>
 #include <vector>
@@ -16,35 +16,35 @@ namespace trevalo::engine {
 /// Malformed or truncated bytes, unknown opcodes, bad field numbers, nesting deeper than a
 /// fixed limit, trailing bytes and non-boolean conditions answer kInvalidExpression; a
 /// comparison between values of different kinds answers kTypeMismatch.
-class ExpressionParser {
+class ExpressionDecoder {
 public:
     /// A condition whose root is a logical operator, a comparison, or a boolean value.
-    static Status ParseCondition(const RecordLayout& layout, const std::uint8_t* bytes,
-                                 std::uint32_t length, Expression& expression);
+    static Status DecodeCondition(const RecordLayout& layout, const std::uint8_t* bytes,
+                                  std::uint32_t length, Expression& expression);
     /// A column default: Op::Assign, a field number, one constant. Text in \p constant
     /// borrows from \p bytes.
-    static Status ParseAssignment(const RecordLayout& layout, const std::uint8_t* bytes,
-                                  std::uint32_t length, std::uint32_t& field, Value& constant);
+    static Status DecodeAssignment(const RecordLayout& layout, const std::uint8_t* bytes,
+                                   std::uint32_t length, std::uint32_t& field, Value& constant);
 
 private:
     /// What a node yields, as far as type checking needs it.
     enum class Kind { Null, Number, Boolean, String, Condition };
 
-    ExpressionParser(const RecordLayout& layout, const std::uint8_t* bytes, std::uint32_t length,
-                     std::vector<ExprNode>& nodes)
+    ExpressionDecoder(const RecordLayout& layout, const std::uint8_t* bytes, std::uint32_t length,
+                      std::vector<DecodedNode>& nodes)
         : layout_(layout)
         , reader_(bytes, length)
         , nodes_(nodes) {}
 
     static bool IsTruth(Kind kind);
-    Status ParseNode(unsigned depth, std::uint32_t& index, Kind& kind);
-    Status ParseChild(unsigned depth, std::uint32_t parent, bool second, Kind& kind);
+    Status DecodeNode(unsigned depth, std::uint32_t& index, Kind& kind);
+    Status DecodeChild(unsigned depth, std::uint32_t parent, bool second, Kind& kind);
     Status ReadFieldNumber(std::uint32_t& field);
     Status ReadConstant(Op op, Value& value, Kind& kind);
 
     const RecordLayout& layout_;
     ByteReader reader_;
-    std::vector<ExprNode>& nodes_;
+    std::vector<DecodedNode>& nodes_;
 };
 
 } // namespace trevalo::engine

@@ -1,5 +1,5 @@
 // Reading integer editor text: the accepted forms, the 32-bit bounds and the exact failure text.
-#include "components/grid/IntegerText.h"
+#include "components/data/IntegerText.h"
 
 #include "components/data/DataErrors.h"
 
