@@ -365,5 +365,16 @@ TEST(ExpressionNesting, DeepTextsFailCleanly) {
     }
 }
 
+// Every operator level counts against one bound on the height of the tree; parentheses add none.
+TEST(ExpressionNesting, MixedLevelsShareOneBound) {
+    const QString nots = QStringLiteral("not ").repeated(49);
+    const QString ors = QStringLiteral(" or True").repeated(50);
+    const QString highest = FilterOutcome(nots + "(True and True)" + ors);
+    EXPECT_EQ(highest.count(u"NOT"), 49);
+    EXPECT_EQ(FilterOutcome(nots + "((((True and True))))" + ors), highest);
+    EXPECT_EQ(FilterOutcome(nots + "(True and True) or True" + ors),
+              "Filter expression nested too deeply");
+}
+
 } // namespace
 } // namespace trevalo
