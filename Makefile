@@ -1,9 +1,13 @@
 # Thin wrapper over CMake: every target installs what is missing first.
 BUILD      ?= build
 BUILD_ASAN ?= build-asan
+BUILD_FUZZ ?= build-fuzz
+FUZZ_SECONDS ?= 60
+FUZZ_TARGETS = expression packet compiler snapshot integer_text
+SOAK_SEED ?= $(shell date +%s)
 CMAKE_ARGS ?=
 
-.PHONY: deps build run test test-asan bench screenshot
+.PHONY: deps build run test test-asan soak fuzz bench screenshot
 
 deps:
 	scripts/install-deps
@@ -27,6 +31,27 @@ test-asan: deps
 	    LSAN_OPTIONS=suppressions=$(CURDIR)/tests/lsan.supp:print_suppressions=0 \
 	    UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
 	    ctest --output-on-failure
+
+# The randomised tests at length, from a fresh seed each time (SOAK_SEED=n repeats a run).
+soak: build
+	@echo "soak: SOAK_SEED=$(SOAK_SEED)"
+	cd $(BUILD) && QT_QPA_PLATFORM=offscreen TREVALO_SEED=$(SOAK_SEED) \
+	    TREVALO_MODEL_STEPS=1000000 bin/data_test --gtest_filter='ModelTest.*'
+	cd $(BUILD) && QT_QPA_PLATFORM=offscreen TREVALO_SEED=$(SOAK_SEED) \
+	    TREVALO_GRID_EVENTS=100000 bin/tracker_test --gtest_filter='Sessions/GridRandom.*'
+
+# Each target in turn for FUZZ_SECONDS, from its committed seeds and dictionary; what it finds
+# new is kept in the build folder, a crash is written there and fails the run.
+fuzz: deps
+	cmake -S . -B $(BUILD_FUZZ) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+	    -DCMAKE_CXX_COMPILER=clang++ -DTREVALO_FUZZ=ON $(CMAKE_ARGS)
+	cmake --build $(BUILD_FUZZ) --target fuzzers
+	for target in $(FUZZ_TARGETS); do \
+	    mkdir -p $(BUILD_FUZZ)/corpus/$$target $(BUILD_FUZZ)/crashes && \
+	    $(BUILD_FUZZ)/bin/fuzz_$$target -max_total_time=$(FUZZ_SECONDS) -print_final_stats=1 \
+	        -dict=fuzz/dict/$$target.dict -artifact_prefix=$(BUILD_FUZZ)/crashes/$$target- \
+	        $(BUILD_FUZZ)/corpus/$$target fuzz/corpus/$$target || exit 1; \
+	done
 
 bench: build
 	$(BUILD)/bin/trevalo_bench

@@ -69,6 +69,10 @@ EngineLibrary::EngineLibrary(engine::GetClassObjectFn getClassObject)
 void* EngineLibrary::Create(std::uint32_t classId, std::uint32_t interfaceId) const {
     void* object = nullptr;
     const engine::Status status = getClassObject_(classId, interfaceId, &object);
+    // Without an object there is no one to ask for the text of the one status that a class the
+    // library knows can answer.
+    if (status == engine::kOutOfMemory)
+        throw EEngineError(QStringLiteral("Not enough memory"), status);
     if (status != engine::kOk || !object)
         throw EEngineError(QStringLiteral("Record engine class %1 not available")
                                .arg(classId, 8, 16, QLatin1Char('0')),

@@ -47,11 +47,14 @@ constexpr std::array kWords{
 };
 
 [[noreturn]] void RaiseInvalidCharacter(QStringView text, qsizetype pos) {
-    // A character outside the basic plane is reported whole, not as half a surrogate pair.
+    // A character outside the basic plane is reported whole, not as half a surrogate pair; a
+    // control character, which no box could show, by its code.
     const bool pair =
         text[pos].isHighSurrogate() && pos + 1 < text.size() && text[pos + 1].isLowSurrogate();
-    throw EDatabaseError(QStringLiteral("Invalid filter expression character: '%1'")
-                             .arg(text.mid(pos, pair ? 2 : 1)));
+    const QString shown = text[pos].unicode() < 0x20
+                              ? QStringLiteral("#%1").arg(text[pos].unicode())
+                              : QStringLiteral("'%1'").arg(text.mid(pos, pair ? 2 : 1));
+    throw EDatabaseError(QStringLiteral("Invalid filter expression character: %1").arg(shown));
 }
 
 } // namespace
@@ -89,6 +92,9 @@ Token ExpressionLexer::ReadString() {
         const qsizetype quote = text_.indexOf(u'\'', from);
         if (quote < 0)
             throw EDatabaseError(QStringLiteral("Unterminated string constant"));
+        // The engine's strings end at a zero character, so none may stand inside one.
+        if (const qsizetype zero = text_.indexOf(QChar(0), from); zero >= 0 && zero < quote)
+            RaiseInvalidCharacter(text_, zero);
         token.Text += QStringView(text_).mid(from, quote - from);
         if (quote + 1 < text_.size() && text_[quote + 1] == u'\'') {
             token.Text += u'\'';

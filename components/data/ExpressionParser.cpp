@@ -2,6 +2,7 @@
 
 #include "components/data/DataErrors.h"
 
+#include <algorithm>
 #include <limits>
 
 namespace trevalo {
@@ -11,8 +12,9 @@ using engine::Op;
 
 namespace {
 
-// Bounds the parser's recursion and the depth of the tree, which the writer and the engine
-// walk recursively as well; well within the depth the engine accepts.
+// Bounds both the parser's recursion and the height of the tree it builds, which the writer and
+// the engine walk recursively as well; well within the depth the engine accepts. The two differ:
+// a chain of joins builds height without recursion, and parentheses recurse without height.
 constexpr int kMaxDepth = 100;
 
 [[noreturn]] void Raise(const char* message) {
@@ -37,12 +39,19 @@ bool IsConstant(const ExprNode& node) {
            node.Op == Op::Float;
 }
 
+void AddOperand(ExprNode& node, ExprNode operand) {
+    node.Height = std::max(node.Height, operand.Height + 1);
+    if (node.Height > kMaxDepth)
+        Raise("Filter expression nested too deeply");
+    node.Operands.push_back(std::move(operand));
+}
+
 ExprNode Join(Op op, ExprNode operand) {
     if (operand.Type != FieldType::Boolean)
         RaiseTypeMismatch();
     ExprNode node;
     node.Op = op;
-    node.Operands.push_back(std::move(operand));
+    AddOperand(node, std::move(operand));
     return node;
 }
 
@@ -50,7 +59,7 @@ ExprNode Join(Op op, ExprNode first, ExprNode second) {
     if (second.Type != FieldType::Boolean)
         RaiseTypeMismatch();
     ExprNode node = Join(op, std::move(first));
-    node.Operands.push_back(std::move(second));
+    AddOperand(node, std::move(second));
     return node;
 }
 
@@ -63,8 +72,8 @@ ExprNode Compare(Op op, ExprNode lhs, ExprNode rhs) {
         RaiseTypeMismatch();
     ExprNode node;
     node.Op = op;
-    node.Operands.push_back(std::move(lhs));
-    node.Operands.push_back(std::move(rhs));
+    AddOperand(node, std::move(lhs));
+    AddOperand(node, std::move(rhs));
     return node;
 }
 
@@ -155,14 +164,11 @@ ExprNode ExpressionParser::ParseAnd() {
 
 ExprNode ExpressionParser::ParseChain(TokenKind kind, Op op,
                                       ExprNode (ExpressionParser::*operand)()) {
-    const int outer = depth_;
     ExprNode node = (this->*operand)();
     while (token_.Kind == kind) {
         Advance();
-        Nest();
         node = Join(op, std::move(node), (this->*operand)());
     }
-    depth_ = outer;
     return node;
 }
 

@@ -20,6 +20,7 @@ struct ExprNode {
     bool Boolean = false;
     QString String;
     std::vector<ExprNode> Operands;
+    int Height = 0; ///< operator levels from here down; a value is 0
 };
 
 /// A constant that meets a field takes the field's type: a string becomes a boolean for a
@@ -48,14 +49,15 @@ private:
     ExprNode ParseChain(TokenKind kind, engine::Op op, ExprNode (ExpressionParser::*operand)());
     ExprNode FieldNode(const QString& name) const;
     void Advance() { token_ = lexer_.Next(); }
-    /// One level deeper: a parenthesis, a NOT or a join. Raises beyond the limit.
+    /// One level deeper into the parser's own recursion: a parenthesis or a NOT. Raises beyond
+    /// the limit.
     void Nest();
     void ExpectEnd() const;
 
     ExpressionLexer lexer_;
     const QList<ExprField>& fields_;
     Token token_;   ///< the next token, not yet consumed
-    int depth_ = 0; ///< levels open at this point of the parse
+    int depth_ = 0; ///< parentheses and NOTs open at this point of the parse
 };
 
 } // namespace trevalo

@@ -67,7 +67,7 @@ void TWorkingView::Open() {
     current_.assign(bufferSize_, 0);
     BindFields();
     if (filtered_)
-        InstallFilter();
+        InstallFilter(filter_);
     ReadFirst();
     state_ = TDataSetState::dsBrowse;
     closeOnFailure.dismiss();
@@ -456,12 +456,14 @@ void TWorkingView::SetFieldValue(TField& field, const QVariant& value) {
 // ---- filtering -----------------------------------------------------------------------------
 
 void TWorkingView::SetFilter(const QString& text) {
-    filter_ = text;
-    if (!IsOpen() || !filtered_)
+    if (!IsOpen() || !filtered_) {
+        filter_ = text;
         return;
+    }
     Settle();
     if (text != installedFilter_)
-        InstallFilter();
+        InstallFilter(text);
+    filter_ = text;
     ReadFirst();
     NotifyDataSet();
 }
@@ -474,7 +476,7 @@ void TWorkingView::SetFiltered(bool filtered) {
     Settle();
     if (filtered != filtered_) {
         if (filtered)
-            InstallFilter();
+            InstallFilter(filter_);
         else
             DropFilter();
         filtered_ = filtered;
@@ -483,18 +485,24 @@ void TWorkingView::SetFiltered(bool filtered) {
     NotifyDataSet();
 }
 
-void TWorkingView::InstallFilter() {
-    if (filter_.isEmpty()) {
+void TWorkingView::InstallFilter(const QString& text) {
+    if (text.isEmpty()) {
         DropFilter();
         return;
     }
-    const QByteArray compiled = CompileFilter(filter_, columns_);
-    DropFilter();
+    // The new filter goes in before the old one comes out, so that a failure keeps the old.
+    const QByteArray compiled = CompileFilter(text, columns_);
     std::uint32_t handle = 0;
     Check(
         cursor_->AddFilter(Bytes(compiled), static_cast<std::uint32_t>(compiled.size()), &handle));
+    try {
+        DropFilter();
+    } catch (...) {
+        cursor_->DropFilter(handle);
+        throw;
+    }
     filterHandle_ = handle;
-    installedFilter_ = filter_;
+    installedFilter_ = text;
 }
 
 void TWorkingView::DropFilter() {

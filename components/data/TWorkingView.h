@@ -126,7 +126,8 @@ private:
     bool ReadCurrent();
     void Reposition();
     void MoveCursorTo(const QByteArray& bookmark);
-    void InstallFilter();
+    /// Installs \p text in place of the installed filter; on failure the installed one stays.
+    void InstallFilter(const QString& text);
     void DropFilter();
     void Check(engine::Status status) const;
     void FinishEdit();

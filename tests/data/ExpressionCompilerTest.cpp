@@ -311,7 +311,12 @@ constexpr DefaultCase kDefaults[] = {
     {"Active", "True", "SET(F5,B1)"},
     {"Passes", "1", "SET(F6,D1)"},
     {"Passes", " 1 ", "SET(F6,D1)"},
-    {"Passes", "2147483648", "SET(F6,D2147483648)"},
+    {"Passes", "2147483647", "SET(F6,D2147483647)"},
+    {"Passes", "2147483648", "Number out of range in filter expression"},
+    {"Name", "'12345678901234567890123456789012345678901234567\u00d8\u65e5\U0001f600'",
+     "SET(F3,S'12345678901234567890123456789012345678901234567\u00d8\u65e5\U0001f600')"},
+    {"Name", "'123456789012345678901234567890123456789012345678901'",
+     "String constant too long for field 'Name'"},
     {"Rate", "2", "SET(F7,D2)"},
     {"Name", "'It''s'", "SET(F3,S'It's')"},
     {"Name", "'True'", "SET(F3,S'True')"},
@@ -363,6 +368,17 @@ TEST(ExpressionNesting, DeepTextsFailCleanly) {
             shape.open.repeated(100000) + "[Active]" + shape.close.repeated(100000);
         EXPECT_EQ(FilterOutcome(deep), "Filter expression nested too deeply");
     }
+}
+
+// Every operator level counts against one bound on the height of the tree; parentheses add none.
+TEST(ExpressionNesting, MixedLevelsShareOneBound) {
+    const QString nots = QStringLiteral("not ").repeated(49);
+    const QString ors = QStringLiteral(" or True").repeated(50);
+    const QString highest = FilterOutcome(nots + "(True and True)" + ors);
+    EXPECT_EQ(highest.count(u"NOT"), 49);
+    EXPECT_EQ(FilterOutcome(nots + "((((True and True))))" + ors), highest);
+    EXPECT_EQ(FilterOutcome(nots + "(True and True) or True" + ors),
+              "Filter expression nested too deeply");
 }
 
 } // namespace

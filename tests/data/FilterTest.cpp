@@ -215,6 +215,31 @@ TEST_F(FilterTest, ATextIsCompiledWhenItIsInstalledNotWhenItIsStored) {
     EXPECT_EQ(Names(view), (QStringList{"B", "A"}));
 }
 
+// Texts the engine would refuse are refused by the compiler, with its own message, before the
+// installed filter is touched.
+TEST_F(FilterTest, ATextTheCompilerRefusesLeavesTheInstalledFilterInForce) {
+    const struct {
+        QString text;
+        const char* message;
+    } cases[] = {
+        {QStringLiteral("not ").repeated(100) + "True and True" +
+             QStringLiteral(" or True").repeated(100),
+         "Filter expression nested too deeply"},
+        {QStringLiteral("[Name] > '") + QChar(0) + "'", "Invalid filter expression character: #0"},
+    };
+    TWorkingView& view = Init();
+    AddCombatant(view, QStringLiteral("A"), 1);
+    AddCombatant(view, QStringLiteral("B"), 2);
+    view.SetFilter(PassFilter(2));
+    view.SetFiltered(true);
+    for (const auto& refused : cases) {
+        EXPECT_EQ(ErrorOf([&] { view.SetFilter(refused.text); }), refused.message);
+        EXPECT_TRUE(view.Filtered());
+        EXPECT_EQ(view.Filter(), PassFilter(2));
+        EXPECT_EQ(Names(view), QStringList{"B"});
+    }
+}
+
 TEST_F(FilterTest, SettingTheInstalledTextAgainGoesToTheFirstRecord) {
     TWorkingView& view = Init();
     Fill(view, {"A", "B", "C"});

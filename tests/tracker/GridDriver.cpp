@@ -79,8 +79,14 @@ void GridDriver::Key(Qt::Key key, Qt::KeyboardModifiers modifiers) {
 }
 
 void GridDriver::Type(const QString& text) {
-    for (const QChar character : text)
-        QTest::keyClicks(FocusTarget(), QString(character));
+    for (const QChar character : text) {
+        // A letter beyond ASCII has no key code of its own: a keyboard layout sends it as text.
+        if (character.unicode() < 0x80)
+            QTest::keyClicks(FocusTarget(), QString(character));
+        else
+            QTest::sendKeyEvent(QTest::Click, FocusTarget(), Qt::Key_unknown, QString(character),
+                                Qt::NoModifier);
+    }
 }
 
 QStringList GridDriver::Texts(const char* column) const {

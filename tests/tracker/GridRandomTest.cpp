@@ -7,6 +7,7 @@
 #include "components/data/TDataSource.h"
 #include "components/data/TField.h"
 #include "components/grid/CacheValue.h"
+#include "tests/RandomRun.h"
 
 #include <QApplication>
 #include <QKeySequence>
@@ -23,7 +24,9 @@
 namespace trevalo {
 namespace {
 
-constexpr int kEventsPerSeed = 3400;
+// Shared among the sessions; session i runs from seed TREVALO_SEED + i.
+constexpr int kSessions = 3;
+constexpr std::uint64_t kEventsInTest = 10'200;
 constexpr int kLogLength = 10;
 constexpr int kStartRows = 40;
 /// Timer ticks a box may stay open after being answered before it counts as stuck.
@@ -195,6 +198,8 @@ protected:
 
     void AnswerBox();
 
+    test::RandomRun run_{};
+    unsigned seed_ = 0;
     std::mt19937 events_;
     std::mt19937 answers_;
     QTimer boxTimer_;
@@ -216,8 +221,10 @@ protected:
 
 void GridRandom::SetUp() {
     TrackerFixture::SetUp();
-    events_.seed(GetParam());
-    answers_.seed(GetParam() * 7919u + 1u);
+    run_ = test::RandomRunSettings("TREVALO_GRID_EVENTS", kEventsInTest);
+    seed_ = run_.Seed + GetParam();
+    events_.seed(seed_);
+    answers_.seed(seed_ * 7919u + 1u);
     main_->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(main_.get()));
 
@@ -618,15 +625,16 @@ QString GridRandom::CheckEditing(Subject& subject, const QList<QVariantList>& sh
 TEST_P(GridRandom, BothGridsFollowTheirWorkingViewsThroughARandomSession) {
     QStringList log;
     const auto fail = [&](int step, const QString& why) {
-        FAIL() << "seed " << GetParam() << ", step " << step << ": " << why.toStdString()
-               << "\nlast events:\n"
+        FAIL() << "seed " << seed_ << " (TREVALO_SEED=" << seed_ - GetParam()
+               << " repeats it), step " << step << ": " << why.toStdString() << "\nlast events:\n"
                << log.join(QLatin1Char('\n')).toStdString();
     };
     for (Subject& subject : subjects_)
         if (const QString why = Check(subject); !why.isEmpty())
             return fail(0, why);
 
-    for (int step = 1; step <= kEventsPerSeed; ++step) {
+    const auto events = static_cast<int>((run_.Steps + kSessions - 1) / kSessions);
+    for (int step = 1; step <= events; ++step) {
         errorBoxes_ = 0;
         move_ = {};
         done_.clear();
@@ -660,7 +668,7 @@ TEST_P(GridRandom, BothGridsFollowTheirWorkingViewsThroughARandomSession) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Seeds, GridRandom, ::testing::Values(1u, 2u, 3u));
+INSTANTIATE_TEST_SUITE_P(Sessions, GridRandom, ::testing::Range(0u, unsigned{kSessions}));
 
 } // namespace
 } // namespace trevalo

@@ -1,0 +1,46 @@
+// Bytes as an expression through the engine's contract: a first byte of the assignment opcode
+// makes them a column default of a fresh table, anything else a filter on a small table, which
+// is then walked both ways with every field read.
+#include "fuzz/EngineTable.h"
+
+using namespace trevalo;
+using namespace trevalo::fuzz;
+
+namespace {
+
+void AsDefault(const std::uint8_t* data, std::size_t size) {
+    const Bytes packet = TablePacket({Bytes(data, data + size)});
+    auto table = Table::Open(packet.data(), static_cast<std::uint32_t>(packet.size()));
+    if (!table)
+        return;
+    Bytes record = table->NewBuffer();
+    if (table->Cursor().InitRecord(record.data()) == engine::kOk)
+        table->ReadEveryField(record);
+}
+
+void AsFilter(const std::uint8_t* data, std::size_t size) {
+    static Table table = [] {
+        const Bytes packet = TablePacket({});
+        auto opened = Table::Open(packet.data(), static_cast<std::uint32_t>(packet.size()));
+        if (!opened)
+            Disagree("the sample table was refused");
+        opened->AddSampleRecords();
+        return std::move(*opened);
+    }();
+    std::uint32_t handle = 0;
+    if (table.Cursor().AddFilter(data, static_cast<std::uint32_t>(size), &handle) != engine::kOk)
+        return;
+    table.WalkBothWays();
+    if (table.Cursor().DropFilter(handle) != engine::kOk)
+        Disagree("an installed filter could not be dropped");
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    if (size > 0 && data[0] == static_cast<std::uint8_t>(engine::Op::Assign))
+        AsDefault(data, size);
+    else
+        AsFilter(data, size);
+    return 0;
+}

@@ -1,0 +1,35 @@
+// Bytes as a data packet through the engine's contract: opened, its columns and defaults read,
+// walked both ways, then a record inserted, the current one modified and deleted.
+#include "fuzz/EngineTable.h"
+
+using namespace trevalo;
+using namespace trevalo::fuzz;
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    auto table = Table::Open(data, static_cast<std::uint32_t>(size));
+    if (!table)
+        return 0;
+    std::uint8_t found = 0;
+    engine::AttrType type{};
+    std::uint32_t length = 0;
+    table->Base().GetAttribute(engine::kPacketAttribute, "DEFAULT_VALUE", &found, &type, nullptr,
+                               &length);
+    table->WalkBothWays();
+
+    engine::IRecordCursor& cursor = table->Cursor();
+    Bytes record = table->NewBuffer();
+    if (cursor.InitRecord(record.data()) != engine::kOk)
+        return 0;
+    table->FillRecord(record);
+    cursor.MoveToBof();
+    cursor.InsertRecord(record.data());
+    cursor.MoveToBof();
+    if (cursor.MoveBy(1) == engine::kOk &&
+        cursor.GetCurrentRecord(record.data(), nullptr) == engine::kOk) {
+        table->FillRecord(record);
+        cursor.ModifyRecord(record.data());
+        cursor.DeleteRecord();
+    }
+    table->WalkBothWays();
+    return 0;
+}
