@@ -47,17 +47,25 @@ TFilterDialog::TFilterDialog(TDBTableView& view, TDBColumn* column, QWidget* par
         if (view.MayFilter(*each))
             columns_.append(each);
     }
-    if (!column) {
-        const auto& filtered = view.DataController().Filter().Columns();
-        for (TDBColumn* each : columns_) {
-            if (!column && filtered.contains(view.ColumnFieldIndex(*each)))
-                column = each;
-        }
-    }
     for (TDBColumn* each : columns_)
         column_->addItem(each->HeaderText(view.ColumnField(*each)));
-    column_->setCurrentIndex(std::max<int>(columns_.indexOf(column), 0));
+    column_->setCurrentIndex(
+        std::max<int>(columns_.indexOf(column ? column : FilteredColumn()), 0));
+    LayOut();
+    connect(column_, &QComboBox::currentIndexChanged, this, &TFilterDialog::ShowColumnFilter);
+    ShowColumnFilter();
+}
 
+TDBColumn* TFilterDialog::FilteredColumn() const {
+    const auto& filtered = view_.DataController().Filter().Columns();
+    for (TDBColumn* each : columns_) {
+        if (filtered.contains(view_.ColumnFieldIndex(*each)))
+            return each;
+    }
+    return nullptr;
+}
+
+void TFilterDialog::LayOut() {
     auto* grid = new QGridLayout(this);
     grid->addWidget(new QLabel(QStringLiteral("Show rows where:"), this), 0, 0);
     grid->addWidget(column_, 0, 1);
@@ -76,8 +84,6 @@ TFilterDialog::TFilterDialog(TDBTableView& view, TDBColumn* column, QWidget* par
     grid->addWidget(buttons, 5, 0, 1, 2);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
-    connect(column_, &QComboBox::currentIndexChanged, this, &TFilterDialog::ShowColumnFilter);
-    ShowColumnFilter();
 }
 
 TDBColumn* TFilterDialog::SelectedColumn() const {

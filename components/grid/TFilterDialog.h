@@ -31,6 +31,9 @@ private:
 
     TDBColumn* SelectedColumn() const;
     void ShowColumnFilter();
+    /// The first column offered that a view filter is set on, or null.
+    TDBColumn* FilteredColumn() const;
+    void LayOut();
 
     TDBTableView& view_;
     QList<TDBColumn*> columns_;
