@@ -114,7 +114,8 @@ QAccessible::State GridCellAccessible::state() const {
 }
 
 void* GridCellAccessible::interface_cast(QAccessible::InterfaceType type) {
-    if (type == QAccessible::TableCellInterface && !IsHeader())
+    // A header answers too, with row -1, so that a reader may ask any cell-like child.
+    if (type == QAccessible::TableCellInterface)
         return static_cast<QAccessibleTableCellInterface*>(this);
     if (type == QAccessible::ActionInterface && !actionNames().isEmpty())
         return static_cast<QAccessibleActionInterface*>(this);

@@ -1,7 +1,8 @@
 /// \file
 /// A cell of a grid, or the header of one of its columns, as assistive technology sees it.
-/// A cell stands at a place (row, column among the shown columns); it reads the grid anew on
-/// each question, so it never holds a stale text. A button cell's press clicks it.
+/// A cell stands at a place (row, column among the shown columns; a header's row is -1); it
+/// reads the grid anew on each question, so it never holds a stale text. A button cell's
+/// press clicks it.
 #pragma once
 
 #include <QAccessibleInterface>

@@ -190,8 +190,31 @@ TEST_F(Accessibility, EachGridIsATableOfWhatItShows) {
         }
         EXPECT_EQ(table->selectedRows(), QList<int>{c.focusedRow});
         EXPECT_EQ(grid->child(0)->role(), QAccessible::ColumnHeader);
+        EXPECT_EQ(grid->child(0)->tableCellInterface()->rowIndex(), -1);
         ExpectConsistentChildren(*grid);
     }
+}
+
+TEST_F(Accessibility, AGroupRowIsARowThatNamesItsGroup) {
+    AddCombatant(QStringLiteral("Troll"), 8);
+    AddCombatant(QStringLiteral("Ork"), 8);
+    AddCombatant(QStringLiteral("Decker"), 11);
+    combatants_->Drag(combatants_->HeaderCenter("tvInitInit"),
+                      combatants_->Grid().Geometry().GroupBox.center());
+    QAccessibleTableInterface* table = Table(combatants_->Grid());
+    EXPECT_EQ(Headers(*table), QStringList({"Done", "Name", "Passes", "Delete"}));
+    EXPECT_EQ(Rows(*table), QStringList({"Init : 11|||", "Init : 8|||"}));
+    QAccessibleInterface* group = table->cellAt(1, 0);
+    EXPECT_TRUE(group->state().expandable);
+    EXPECT_FALSE(group->state().expanded);
+    EXPECT_EQ(group->actionInterface(), nullptr);
+
+    combatants_->ClickCell(1, "tvInitName");
+    combatants_->Key(Qt::Key_Right);
+    EXPECT_TRUE(table->cellAt(1, 0)->state().expanded);
+    EXPECT_TRUE(table->cellAt(1, 0)->state().focused);
+    EXPECT_EQ(Rows(*table), QStringList({"Init : 11|||", "Init : 8|||", "Done|Ork|1|Delete",
+                                         "Done|Troll|1|Delete"}));
 }
 
 TEST_F(Accessibility, TheOpenEditorAndTheShownScrollBarsFollowTheCells) {
