@@ -2,6 +2,7 @@
 
 #include "components/data/TField.h"
 #include "components/grid/PixelLines.h"
+#include "components/grid/GridCellText.h"
 #include "components/grid/TDBTableView.h"
 #include "platform/ColorValue.h"
 
@@ -156,15 +157,8 @@ void GridPainter::PaintGroupRow(int row, const PaintState& state) {
     if (!data.IsExpanded(row))
         DrawPixelLine(painter_, c - QPoint(0, 2), c + QPoint(0, 2), text);
     painter_.setPen(text);
-    const TDBColumn* column = nullptr;
-    for (TDBColumn* each : view_.GroupedColumns()) {
-        if (view_.ColumnFieldIndex(*each) == data.GroupField(row))
-            column = each;
-    }
-    const QString header = column ? column->HeaderText(view_.ColumnField(*column)) : QString();
     painter_.drawText(rect.adjusted(expander.right() + 6 - rect.left(), 0, 0, 0),
-                      Qt::AlignLeft | Qt::AlignVCenter,
-                      QStringLiteral("%1 : %2").arg(header, DisplayText(data.GroupValue(row))));
+                      Qt::AlignLeft | Qt::AlignVCenter, GroupRowText(view_, row));
     DrawPixelLine(painter_, rect.bottomLeft(), rect.bottomRight(),
                   ResolveColor(SystemColor::BtnShadow, palette_));
 }
@@ -203,11 +197,9 @@ void GridPainter::PaintCell(int row, const ColumnSpan& span, const QRect& rect, 
         painter_.drawPixmap(at, glyph);
         return;
     }
-    const int field = view_.ColumnFieldIndex(column);
-    if (field < 0)
+    if (view_.ColumnFieldIndex(column) < 0)
         return;
-    const TDBDataController& data = view_.DataController();
-    const CacheValue& value = data.Value(data.RowRecord(row), field);
+    const CacheValue& value = CellValue(view_, row, column);
     if (column.CellKind() == TDBColumn::Kind::CheckBox) {
         QStyleOptionButton option;
         option.rect = QRect(0, 0, 13, 13);

@@ -4,6 +4,8 @@
 #include "components/grid/TDBColumn.h"
 #include "components/grid/TDBTableView.h"
 #include "components/grid/TDataGrid.h"
+#include "components/grid/TDataGridAccessible.h"
+#include "components/grid/TGridNavigatorAccessible.h"
 #include "components/grid/TGridStyle.h"
 
 namespace trevalo {
@@ -16,6 +18,8 @@ void RegisterGridComponents() {
     registry.Register<TDBColumn>(QStringLiteral("TDBColumn"));
     registry.Register<TStyleRepository>(QStringLiteral("TStyleRepository"));
     registry.Register<TGridStyle>(QStringLiteral("TGridStyle"));
+    QAccessible::installFactory(DataGridAccessibleFactory);
+    QAccessible::installFactory(GridNavigatorAccessibleFactory);
 }
 
 } // namespace trevalo

@@ -69,6 +69,10 @@ QString TDBColumn::HeaderText(const TField* field) const {
     return field ? field->DisplayLabel() : fieldName_;
 }
 
+QString TDBColumn::AccessibleName(const TField* field) const {
+    return accessibleName_.isEmpty() ? HeaderText(field) : accessibleName_;
+}
+
 int TDBColumn::DisplayWidth(int natural) const {
     if (!options_.HorzSizing)
         return minWidth_;

@@ -71,6 +71,7 @@ class TDBColumn : public QObject, public TComponent {
     Q_OBJECT
     Q_PROPERTY(QString FieldName READ FieldName WRITE SetFieldName)
     Q_PROPERTY(QString Caption READ Caption WRITE SetCaption)
+    Q_PROPERTY(QString AccessibleName MEMBER accessibleName_)
     Q_PROPERTY(int Width READ Width WRITE SetWidth)
     Q_PROPERTY(int MinWidth READ MinWidth WRITE SetMinWidth)
     Q_PROPERTY(bool Visible READ Visible WRITE SetVisible)
@@ -112,6 +113,9 @@ public:
     /// The header text: the caption when assigned (even empty), else the field's display
     /// label, else the field name.
     QString HeaderText(const TField* field) const;
+    /// What assistive technology calls the column: AccessibleName when set, else the header
+    /// text (a glyph column's header is often empty).
+    QString AccessibleName(const TField* field) const;
     /// The width the header row gives the column: \p natural is the width the column's field
     /// asks for when no width is assigned.
     int DisplayWidth(int natural) const;
@@ -130,6 +134,7 @@ private:
     QString fieldName_;
     QString caption_;
     bool captionAssigned_ = false;
+    QString accessibleName_;
     int width_ = 0;
     bool widthAssigned_ = false;
     int minWidth_ = 20;

@@ -4,6 +4,7 @@
 
 #include "components/grid/GridPainter.h"
 #include "components/grid/TDBTableView.h"
+#include "components/grid/TDataGridAccessible.h"
 #include "components/grid/TGridNavigator.h"
 #include "components/grid/TInplaceEdit.h"
 #include "platform/TApplication.h"
@@ -86,6 +87,7 @@ void TDataGrid::ViewChanged() {
     ScrollToFocus();
     if (navigator_)
         navigator_->UpdateButtons();
+    TellGridChanged(*this);
 }
 
 void TDataGrid::Relayout() {
@@ -210,6 +212,18 @@ void TDataGrid::mouseDoubleClickEvent(QMouseEvent* event) {
     });
 }
 
+void TDataGrid::ClickButtonCell(int row, TDBColumn& column) {
+    TApplication::Guard([&] {
+        if (!view_ || !edit_.TakeFocus())
+            return;
+        setFocus(Qt::OtherFocusReason);
+        PressCell({GridGeometry::Area::Cell, &column, row}, Qt::NoModifier);
+        cellPress_ = CellPress::None;
+        update();
+        ClickButton();
+    });
+}
+
 void TDataGrid::PressCell(const GridGeometry::Hit& hit, Qt::KeyboardModifiers modifiers) {
     edit_.CloseButton();
     // Settling the row being edited may re-sort the rows under the pointer; the button
@@ -284,6 +298,7 @@ void TDataGrid::wheelEvent(QWheelEvent* event) {
 void TDataGrid::focusInEvent(QFocusEvent* event) {
     QWidget::focusInEvent(event);
     update();
+    TellGridFocused(*this);
 }
 
 void TDataGrid::focusOutEvent(QFocusEvent* event) {

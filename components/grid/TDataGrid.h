@@ -47,6 +47,8 @@ public:
 
     /// Carries out \p action as its key or navigator button asks; a failure propagates.
     void Perform(GridAction action);
+    /// Clicks the button cell of \p column in \p row as the mouse does; a failure is shown.
+    void ClickButtonCell(int row, TDBColumn& column);
 
 protected:
     bool event(QEvent* event) override;

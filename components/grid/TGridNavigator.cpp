@@ -3,6 +3,7 @@
 #include "components/grid/NavigatorGlyphs.h"
 #include "components/grid/PixelLines.h"
 #include "platform/ColorMix.h"
+#include "components/grid/TGridNavigatorAccessible.h"
 #include "platform/ColorValue.h"
 #include "platform/TApplication.h"
 
@@ -83,6 +84,7 @@ void TGridNavigator::UpdateButtons() {
             continue;
         stored = enabled;
         update(layout[static_cast<std::size_t>(i)]);
+        TellNavigatorButtonChanged(*this, button);
     }
 }
 
@@ -229,8 +231,16 @@ void TGridNavigator::mouseReleaseEvent(QMouseEvent* event) {
     const auto under = EnabledButtonAt(event->position().toPoint());
     SetHot(under);
     RepaintButton(button);
-    if (under != button)
-        return;
+    if (under == button)
+        Act(button);
+}
+
+void TGridNavigator::Click(NavigatorButton button) {
+    if (TApplication::Guard([this] { host_.FocusGridForNavigator(); }) && IsButtonEnabled(button))
+        Act(button);
+}
+
+void TGridNavigator::Act(NavigatorButton button) {
     TApplication::Guard([this, button] { host_.DoNavigatorAction(button); });
     UpdateButtons();
 }

@@ -33,6 +33,9 @@ public:
     /// (it also runs when the bar is shown), so the host need not be ready at construction.
     void UpdateButtons();
     bool IsButtonEnabled(NavigatorButton button) const;
+    const TNavigatorButtons& Buttons() const { return buttons_; }
+    /// Acts as a click on \p button: the grid takes the focus, then an enabled button acts.
+    void Click(NavigatorButton button);
 
     /// The place of \p button in the bar; empty when it is hidden.
     QRect ButtonRect(NavigatorButton button) const;
@@ -69,6 +72,8 @@ private:
     void SetHot(std::optional<NavigatorButton> button);
     void RepaintButton(std::optional<NavigatorButton> button);
     void ButtonsChanged();
+    /// A click on \p button was released over it.
+    void Act(NavigatorButton button);
 
     TNavigatorButtons& buttons_;
     INavigatorHost& host_;

@@ -7,7 +7,11 @@ import subprocess
 import sys
 import time
 
-import pyatspi
+import gi
+
+gi.require_version("Atspi", "2.0")
+from gi.repository import Atspi  # noqa: E402
+import pyatspi  # noqa: E402
 
 
 def fail(reason):
@@ -38,6 +42,9 @@ def tracker():
     for i in range(desktop.childCount):
         app = desktop.getChildAtIndex(i)
         if app is not None and app.name.lower() == "trevalo":
+            # Every read asks the program, as a reader hears it now, not as first seen.
+            app.set_cache_mask(Atspi.Cache.NONE)
+            app.clearCache()
             return app
     return None
 
@@ -55,8 +62,7 @@ def table_rows(table):
     for row in range(cells.nRows):
         rows.append([cells.getAccessibleAt(row, column).name
                      for column in range(cells.nColumns)])
-    headers = [cells.getColumnHeader(column).name if cells.getColumnHeader(column) else ""
-               for column in range(cells.nColumns)]
+    headers = [cells.getColumnDescription(column) for column in range(cells.nColumns)]
     return headers, rows
 
 
@@ -73,6 +79,8 @@ def main():
     app = wait_for("tracker on the bus", tracker)
     wait_for("window Main", lambda: named(app, "Main", pyatspi.ROLE_FRAME))
     headers, rows = wait_for("combatant table", lambda: combatants(app))
+    if len(rows) != 3:
+        fail("%d rows read, not the 3 typed: %s" % (len(rows), rows))
     name, init = headers.index("Name"), headers.index("Init")
     samurai = [row for row in rows if row[name] == "Street Samurai"]
     if not samurai:
@@ -86,7 +94,8 @@ def main():
         fail("'Keep Init / Turn' reads as ticked")
     subprocess.run(["xdotool", "key", "ctrl+t"], check=True)
     wait_for("'Turn #: 2'", lambda: named(app, "Turn #: 2"))
-    print("read: Street Samurai 15, Keep Init / Turn unticked, Turn #: 2")
+    print("read %d combatants: Street Samurai 15, Keep Init / Turn unticked, then Turn #: 2"
+          % len(rows))
 
 
 main()

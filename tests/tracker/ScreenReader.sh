@@ -29,13 +29,14 @@ done
 [ -n "$main" ] || { echo "FAIL: no main window"; exit 1; }
 xdotool windowfocus --sync "$main"
 sleep 0.5
-# The combatant grid has the focus at start: Insert begins a row, Tab goes to the initiative,
-# the next Insert stores the row before it.
+# The combatant grid has the focus at start, on the name: Insert begins a row, Tab goes to the
+# initiative and Shift+Tab back, and the next Insert stores the row before it.
 for fighter in "Street Samurai:15" "Combat Mage:12" "Troll Bouncer:7"; do
     xdotool key --delay 50 Insert
     xdotool type --delay 20 "${fighter%%:*}"
     xdotool key --delay 50 Tab
     xdotool type --delay 20 "${fighter##*:}"
-    xdotool key --delay 50 Return
+    xdotool key --delay 50 Return shift+Tab
 done
+
 /usr/bin/python3 "$here/ReadByScreenReader.py"

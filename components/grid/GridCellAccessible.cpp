@@ -1,0 +1,148 @@
+#include "components/grid/GridCellAccessible.h"
+
+#include "components/grid/GridCellText.h"
+#include "components/grid/TDBTableView.h"
+#include "components/grid/TDataGrid.h"
+#include "components/grid/TDataGridAccessible.h"
+
+namespace trevalo {
+
+GridCellAccessible::GridCellAccessible(TDataGrid& grid, int row, int column)
+    : grid_(&grid)
+    , row_(row)
+    , column_(column) {}
+
+TDBColumn* GridCellAccessible::Column() const {
+    if (!grid_ || !grid_->View())
+        return nullptr;
+    const QList<TDBColumn*> columns = grid_->View()->VisibleColumns();
+    if (column_ >= columns.size() || row_ >= grid_->View()->DataController().RowCount())
+        return nullptr;
+    return columns[column_];
+}
+
+bool GridCellAccessible::IsGroupRow() const {
+    return !IsHeader() && grid_->View()->DataController().IsGroupRow(row_);
+}
+
+bool GridCellAccessible::IsFocused() const {
+    const TDBTableView& view = *grid_->View();
+    return !IsHeader() && row_ == view.DataController().FocusedRow() &&
+           (IsGroupRow() ? column_ == 0 : Column() == view.FocusedColumn());
+}
+
+bool GridCellAccessible::isValid() const {
+    return Column() != nullptr;
+}
+
+QWindow* GridCellAccessible::window() const {
+    const QAccessibleInterface* table = parent();
+    return table ? table->window() : nullptr;
+}
+
+QAccessibleInterface* GridCellAccessible::parent() const {
+    return grid_ ? QAccessible::queryAccessibleInterface(grid_) : nullptr;
+}
+
+QString GridCellAccessible::text(QAccessible::Text t) const {
+    const TDBColumn* column = Column();
+    if (!column || t != QAccessible::Name)
+        return {};
+    const TDBTableView& view = *grid_->View();
+    if (IsHeader())
+        return column->AccessibleName(view.ColumnField(*column));
+    if (IsGroupRow())
+        return column_ == 0 ? GroupRowText(view, row_) : QString();
+    switch (column->CellKind()) {
+    case TDBColumn::Kind::Button:
+        // The glyph says what the button does; so does the column's name.
+        return column->AccessibleName(view.ColumnField(*column));
+    case TDBColumn::Kind::CheckBox: {
+        const bool* checked = std::get_if<bool>(&CellValue(view, row_, *column));
+        const TColumnProperties& properties = column->Properties();
+        return !checked ? properties.DisplayGrayed
+                        : (*checked ? properties.DisplayChecked : properties.DisplayUnchecked);
+    }
+    case TDBColumn::Kind::Text:
+        break;
+    }
+    return DisplayText(CellValue(view, row_, *column));
+}
+
+QRect GridCellAccessible::rect() const {
+    const TDBColumn* column = Column();
+    if (!column)
+        return {};
+    const GridGeometry& geometry = grid_->Geometry();
+    const QRect local = IsHeader() ? geometry.HeaderRect(column) : geometry.CellRect(row_, column);
+    return QRect(grid_->mapToGlobal(local.topLeft()), local.size());
+}
+
+QAccessible::Role GridCellAccessible::role() const {
+    return IsHeader() ? QAccessible::ColumnHeader : QAccessible::Cell;
+}
+
+QAccessible::State GridCellAccessible::state() const {
+    QAccessible::State state;
+    const TDBColumn* column = Column();
+    if (!column) {
+        state.invalid = true;
+        return state;
+    }
+    const GridGeometry& geometry = grid_->Geometry();
+    if (IsHeader()) {
+        state.invisible = geometry.Header.isEmpty();
+        return state;
+    }
+    const QRect cell = geometry.CellRect(row_, column);
+    state.invisible = !geometry.Rows.intersects(cell);
+    state.offscreen = state.invisible;
+    state.focusable = IsGroupRow() || column->Options().Focusing;
+    state.focused = IsFocused();
+    state.selectable = true;
+    state.selected = isSelected();
+    if (IsGroupRow()) {
+        state.expandable = true;
+        state.expanded = grid_->View()->DataController().IsExpanded(row_);
+    } else if (column->CellKind() == TDBColumn::Kind::CheckBox) {
+        const bool* checked = std::get_if<bool>(&CellValue(*grid_->View(), row_, *column));
+        state.checkable = true;
+        state.checked = checked && *checked;
+        state.checkStateMixed = !checked;
+    }
+    return state;
+}
+
+void* GridCellAccessible::interface_cast(QAccessible::InterfaceType type) {
+    // A header answers too, with row -1, so that a reader may ask any cell-like child.
+    if (type == QAccessible::TableCellInterface)
+        return static_cast<QAccessibleTableCellInterface*>(this);
+    if (type == QAccessible::ActionInterface && !actionNames().isEmpty())
+        return static_cast<QAccessibleActionInterface*>(this);
+    return nullptr;
+}
+
+bool GridCellAccessible::isSelected() const {
+    return !IsHeader() && grid_ && row_ == grid_->View()->DataController().FocusedRow();
+}
+
+QList<QAccessibleInterface*> GridCellAccessible::columnHeaderCells() const {
+    auto* table = dynamic_cast<TDataGridAccessible*>(parent());
+    if (!table || IsHeader() || !isValid())
+        return {};
+    return {table->HeaderCell(column_)};
+}
+
+QStringList GridCellAccessible::actionNames() const {
+    const TDBColumn* column = Column();
+    if (!column || IsHeader() || IsGroupRow() || column->CellKind() != TDBColumn::Kind::Button)
+        return {};
+    return {pressAction()};
+}
+
+void GridCellAccessible::doAction(const QString& actionName) {
+    if (actionName == pressAction() && actionNames().contains(actionName))
+        grid_->ClickButtonCell(row_, *Column());
+}
+
+} // namespace trevalo

@@ -1,0 +1,65 @@
+/// \file
+/// A cell of a grid, or the header of one of its columns, as assistive technology sees it.
+/// A cell stands at a place (row, column among the shown columns; a header's row is -1); it
+/// reads the grid anew on each question, so it never holds a stale text. A button cell's
+/// press clicks it.
+#pragma once
+
+#include <QAccessibleInterface>
+#include <QPointer>
+
+namespace trevalo {
+
+class TDBColumn;
+class TDataGrid;
+
+class GridCellAccessible : public QAccessibleInterface,
+                           public QAccessibleTableCellInterface,
+                           public QAccessibleActionInterface {
+public:
+    /// \p row -1 is the column's header.
+    GridCellAccessible(TDataGrid& grid, int row, int column);
+
+    bool IsOf(const TDataGrid* grid) const { return grid_ == grid; }
+    bool IsHeader() const { return row_ < 0; }
+
+    bool isValid() const override;
+    QObject* object() const override { return nullptr; }
+    QWindow* window() const override;
+    QAccessibleInterface* childAt(int, int) const override { return nullptr; }
+    QAccessibleInterface* parent() const override;
+    QAccessibleInterface* child(int) const override { return nullptr; }
+    int childCount() const override { return 0; }
+    int indexOfChild(const QAccessibleInterface*) const override { return -1; }
+    QString text(QAccessible::Text t) const override;
+    void setText(QAccessible::Text, const QString&) override {}
+    QRect rect() const override;
+    QAccessible::Role role() const override;
+    QAccessible::State state() const override;
+    void* interface_cast(QAccessible::InterfaceType type) override;
+
+    bool isSelected() const override;
+    QList<QAccessibleInterface*> columnHeaderCells() const override;
+    QList<QAccessibleInterface*> rowHeaderCells() const override { return {}; }
+    int columnIndex() const override { return column_; }
+    int rowIndex() const override { return row_; }
+    int columnExtent() const override { return 1; }
+    int rowExtent() const override { return 1; }
+    QAccessibleInterface* table() const override { return parent(); }
+
+    QStringList actionNames() const override;
+    void doAction(const QString& actionName) override;
+    QStringList keyBindingsForAction(const QString&) const override { return {}; }
+
+private:
+    /// The cell's column, or null when it no longer stands.
+    TDBColumn* Column() const;
+    bool IsGroupRow() const;
+    bool IsFocused() const;
+
+    QPointer<TDataGrid> grid_;
+    int row_;
+    int column_;
+};
+
+} // namespace trevalo

@@ -1,0 +1,343 @@
+// The grids and their navigators as a screen reader reads them in-process through QAccessible:
+// the table, its headers and cells, the press actions, and the events of each change.
+#include "GridDriver.h"
+#include "TrackerFixture.h"
+
+#include <QAccessible>
+#include <QScrollBar>
+#include <QTest>
+#include <QtGui/private/qguiapplication_p.h>
+#include <qpa/qplatformaccessibility.h>
+#include <qpa/qplatformintegration.h>
+
+namespace trevalo {
+namespace {
+
+/// The events about a grid and its navigator, in words, from the moment it is made.
+class EventRecorder {
+public:
+    explicit EventRecorder(TDataGrid& grid)
+        : grid_(grid) {
+        recorder_ = this;
+        QAccessible::installUpdateHandler(&Record);
+    }
+    ~EventRecorder() {
+        QAccessible::installUpdateHandler(nullptr);
+        recorder_ = nullptr;
+    }
+
+    /// What was told since the last call, once the events posted meanwhile are handled.
+    std::string Take() {
+        QCoreApplication::processEvents();
+        return std::exchange(events_, {}).join(QStringLiteral(" / ")).toStdString();
+    }
+
+private:
+    static void Record(QAccessibleEvent* event) {
+        if (recorder_)
+            recorder_->Add(*event);
+    }
+
+    void Add(QAccessibleEvent& event) {
+        QObject* object = event.object();
+        const bool ours = object ? (object == &grid_ || object == grid_.Navigator())
+                                 : event.accessibleInterface() != nullptr;
+        if (!ours)
+            return;
+        const QAccessibleInterface* iface = event.accessibleInterface();
+        const QString name = iface ? iface->text(QAccessible::Name) : QString();
+        switch (event.type()) {
+        case QAccessible::Focus:
+            events_.append(QStringLiteral("focus ") + (iface && iface->role() == QAccessible::Table
+                                                           ? QStringLiteral("table")
+                                                           : name));
+            break;
+        case QAccessible::NameChanged:
+            events_.append(QStringLiteral("name ") + name);
+            break;
+        case QAccessible::StateChanged:
+            events_.append(name + (iface->state().disabled ? QStringLiteral(" disabled")
+                                                           : QStringLiteral(" enabled")));
+            break;
+        case QAccessible::TableModelChanged:
+            events_.append(TableText(static_cast<QAccessibleTableModelChangeEvent&>(event)));
+            break;
+        default:
+            break;
+        }
+    }
+
+    static QString TableText(const QAccessibleTableModelChangeEvent& event) {
+        static const char* const kinds[] = {"reset",         "data changed", "rows inserted",
+                                            "columns added", "rows removed", "columns removed"};
+        QString text = QLatin1String(kinds[event.modelChangeType()]);
+        if (event.firstRow() >= 0)
+            text += QStringLiteral(" %1-%2").arg(event.firstRow()).arg(event.lastRow());
+        return text;
+    }
+
+    static inline EventRecorder* recorder_ = nullptr;
+    TDataGrid& grid_;
+    QStringList events_;
+};
+
+/// Qt tells events only while its platform's bridge is active, as a screen reader makes it;
+/// on the offscreen platform nothing would, so the test does.
+void SetReaderListening(bool listening) {
+    QGuiApplicationPrivate::platformIntegration()->accessibility()->setActive(listening);
+}
+
+class Accessibility : public TrackerFixture {
+protected:
+    void SetUp() override {
+        TrackerFixture::SetUp();
+        SetReaderListening(true);
+        combatants_ = std::make_unique<GridDriver>(Component<TDataGrid>("grdInit"));
+        effects_ = std::make_unique<GridDriver>(Component<TDataGrid>("grdEffects"));
+    }
+    void TearDown() override {
+        SetReaderListening(false);
+        TrackerFixture::TearDown();
+    }
+
+    static QAccessibleInterface* Interface(QObject* object) {
+        return QAccessible::queryAccessibleInterface(object);
+    }
+    static QAccessibleTableInterface* Table(TDataGrid& grid) {
+        QAccessibleInterface* iface = Interface(&grid);
+        return iface ? iface->tableInterface() : nullptr;
+    }
+    /// Every shown row's cell texts joined by "|", top to bottom.
+    static QStringList Rows(QAccessibleTableInterface& table) {
+        QStringList rows;
+        for (int row = 0; row < table.rowCount(); ++row) {
+            QStringList cells;
+            for (int column = 0; column < table.columnCount(); ++column)
+                cells.append(table.cellAt(row, column)->text(QAccessible::Name));
+            rows.append(cells.join(QLatin1Char('|')));
+        }
+        return rows;
+    }
+    static QStringList Headers(QAccessibleTableInterface& table) {
+        QStringList headers;
+        for (int column = 0; column < table.columnCount(); ++column)
+            headers.append(table.columnDescription(column));
+        return headers;
+    }
+    /// Each child names its parent and its index there; a hidden widget is no child.
+    static void ExpectConsistentChildren(QAccessibleInterface& parent) {
+        for (int i = 0; i < parent.childCount(); ++i) {
+            QAccessibleInterface* child = parent.child(i);
+            ASSERT_NE(child, nullptr) << i;
+            EXPECT_EQ(child->parent(), &parent) << i;
+            EXPECT_EQ(parent.indexOfChild(child), i) << i;
+            if (auto* widget = qobject_cast<QWidget*>(child->object())) {
+                EXPECT_FALSE(widget->isHidden()) << widget->metaObject()->className();
+            }
+            EXPECT_NE(child->text(QAccessible::Name), QStringLiteral("Customize..."));
+        }
+    }
+    void AddFight() {
+        AddCombatant(QStringLiteral("Troll"), 8);
+        AddCombatant(QStringLiteral("Street Samurai"), 14, 3);
+        AddCombatant(QStringLiteral("Decker"), 11, 2);
+        AddEffect(QStringLiteral("Haste"), 3);
+    }
+
+    std::unique_ptr<GridDriver> combatants_;
+    std::unique_ptr<GridDriver> effects_;
+};
+
+TEST_F(Accessibility, EachGridIsATableOfWhatItShows) {
+    AddFight();
+    combatants_->ClickCell(1, "tvInitInit");
+    struct Case {
+        GridDriver* grid;
+        QStringList headers;
+        QStringList rows;
+        int focusedRow;
+        int focusedColumn;
+    };
+    const Case cases[] = {
+        {combatants_.get(),
+         {"Done", "Name", "Init", "Passes", "Delete"},
+         {"Done|Street Samurai|14|3|Delete", "Done|Decker|11|2|Delete", "Done|Troll|8|1|Delete"},
+         1,
+         2},
+        {effects_.get(), {"Effect", "EoT", "Delete effect"}, {"Haste|3|Delete effect"}, 0, 0},
+    };
+    for (const Case& c : cases) {
+        QAccessibleInterface* grid = Interface(&c.grid->Grid());
+        ASSERT_NE(grid, nullptr);
+        EXPECT_EQ(grid->role(), QAccessible::Table);
+        QAccessibleTableInterface* table = grid->tableInterface();
+        ASSERT_NE(table, nullptr);
+        EXPECT_EQ(Headers(*table), c.headers);
+        EXPECT_EQ(Rows(*table), c.rows);
+        for (int row = 0; row < table->rowCount(); ++row) {
+            for (int column = 0; column < table->columnCount(); ++column) {
+                QAccessibleInterface* cell = table->cellAt(row, column);
+                EXPECT_EQ(cell->role(), QAccessible::Cell);
+                EXPECT_EQ(cell->tableCellInterface()->rowIndex(), row);
+                EXPECT_EQ(cell->tableCellInterface()->columnIndex(), column);
+                EXPECT_EQ(cell->tableCellInterface()->columnHeaderCells().value(0)->text(
+                              QAccessible::Name),
+                          c.headers[column]);
+                EXPECT_EQ(cell->state().selected, row == c.focusedRow) << row << "," << column;
+                EXPECT_EQ(cell->state().focused, row == c.focusedRow && column == c.focusedColumn)
+                    << row << "," << column;
+            }
+        }
+        EXPECT_EQ(table->selectedRows(), QList<int>{c.focusedRow});
+        EXPECT_EQ(grid->child(0)->role(), QAccessible::ColumnHeader);
+        EXPECT_EQ(grid->child(0)->tableCellInterface()->rowIndex(), -1);
+        ExpectConsistentChildren(*grid);
+    }
+}
+
+TEST_F(Accessibility, AGroupRowIsARowThatNamesItsGroup) {
+    AddCombatant(QStringLiteral("Troll"), 8);
+    AddCombatant(QStringLiteral("Ork"), 8);
+    AddCombatant(QStringLiteral("Decker"), 11);
+    combatants_->Drag(combatants_->HeaderCenter("tvInitInit"),
+                      combatants_->Grid().Geometry().GroupBox.center());
+    QAccessibleTableInterface* table = Table(combatants_->Grid());
+    EXPECT_EQ(Headers(*table), QStringList({"Done", "Name", "Passes", "Delete"}));
+    EXPECT_EQ(Rows(*table), QStringList({"Init : 11|||", "Init : 8|||"}));
+    QAccessibleInterface* group = table->cellAt(1, 0);
+    EXPECT_TRUE(group->state().expandable);
+    EXPECT_FALSE(group->state().expanded);
+    EXPECT_EQ(group->actionInterface(), nullptr);
+
+    combatants_->ClickCell(1, "tvInitName");
+    combatants_->Key(Qt::Key_Right);
+    EXPECT_TRUE(table->cellAt(1, 0)->state().expanded);
+    EXPECT_TRUE(table->cellAt(1, 0)->state().focused);
+    EXPECT_EQ(Rows(*table), QStringList({"Init : 11|||", "Init : 8|||", "Done|Ork|1|Delete",
+                                         "Done|Troll|1|Delete"}));
+}
+
+TEST_F(Accessibility, TheOpenEditorAndTheShownScrollBarsFollowTheCells) {
+    for (int i = 0; i < 30; ++i)
+        AddCombatant(QStringLiteral("C%1").arg(i), i);
+    combatants_->ClickCell(0, "tvInitName");
+    combatants_->Type(QStringLiteral("X"));
+    QAccessibleInterface* grid = Interface(&combatants_->Grid());
+    ASSERT_NE(combatants_->Grid().Editor(), nullptr);
+    QAccessibleInterface* editor = Interface(combatants_->Grid().Editor());
+    EXPECT_EQ(grid->focusChild(), editor);
+    const int cells = (30 + 1) * 5;
+    EXPECT_EQ(grid->indexOfChild(editor), cells + 2) << "after the two bars";
+    for (QScrollBar* bar : combatants_->Grid().findChildren<QScrollBar*>())
+        EXPECT_GE(grid->indexOfChild(Interface(bar)), cells);
+    EXPECT_EQ(grid->childCount(), cells + 4) << "bars, editor, navigator";
+    ExpectConsistentChildren(*grid);
+
+    combatants_->Key(Qt::Key_Escape);
+    EXPECT_EQ(grid->indexOfChild(editor), -1);
+    EXPECT_EQ(grid->focusChild(), grid->child(5 + 1)) << "the name cell of row 0";
+    EXPECT_EQ(
+        grid->childAt(grid->child(7)->rect().center().x(), grid->child(7)->rect().center().y()),
+        grid->child(7));
+}
+
+TEST_F(Accessibility, ThePressOfADeleteCellAsksAsAClickDoes) {
+    AddFight();
+    QAccessibleTableInterface* table = Table(combatants_->Grid());
+    QAccessibleInterface* deleteDecker = table->cellAt(1, 4);
+    QAccessibleActionInterface* action = deleteDecker->actionInterface();
+    ASSERT_NE(action, nullptr);
+    EXPECT_EQ(action->actionNames(), QStringList{QAccessibleActionInterface::pressAction()});
+    EXPECT_EQ(table->cellAt(1, 1)->actionInterface(), nullptr) << "a text cell";
+
+    AnswerBoxes({Qt::Key_Escape, Qt::Key_Return});
+    action->doAction(QAccessibleActionInterface::pressAction());
+    EXPECT_EQ(combatants_->FocusedRow(), 1);
+    EXPECT_EQ(combatants_->View().FocusedColumn()->objectName(),
+              QLatin1String("tvInitDeleteButton"));
+    EXPECT_EQ(combatants_->Texts("tvInitName"), QStringList({"Street Samurai", "Decker", "Troll"}));
+    table->cellAt(1, 4)->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    EXPECT_EQ(
+        boxTexts_,
+        QStringList(2, "Are you sure that you wish to delete this character from the table?"));
+    EXPECT_EQ(combatants_->Texts("tvInitName"), QStringList({"Street Samurai", "Troll"}));
+}
+
+TEST_F(Accessibility, TheNavigatorShowsItsThreeButtonsAndTheirStates) {
+    AddFight();
+    for (GridDriver* driver : {combatants_.get(), effects_.get()}) {
+        QAccessibleInterface* bar = Interface(driver->Grid().Navigator());
+        ASSERT_NE(bar, nullptr);
+        EXPECT_EQ(bar->parent(), Interface(&driver->Grid()));
+        ASSERT_EQ(bar->childCount(), 3);
+        ExpectConsistentChildren(*bar);
+        QStringList buttons;
+        for (int i = 0; i < bar->childCount(); ++i) {
+            QAccessibleInterface* button = bar->child(i);
+            EXPECT_EQ(button->role(), QAccessible::PushButton);
+            buttons.append(button->text(QAccessible::Name) +
+                           (button->state().disabled ? QStringLiteral(" off") : QString()));
+        }
+        EXPECT_EQ(buttons, QStringList({"Insert", "Post off", "Cancel off"}));
+    }
+
+    EventRecorder events(combatants_->Grid());
+    QAccessibleInterface* bar = Interface(combatants_->Grid().Navigator());
+    combatants_->ClickCell(0, "tvInitName");
+    combatants_->Type(QStringLiteral("X"));
+    EXPECT_FALSE(bar->child(1)->state().disabled);
+    events.Take();
+    bar->child(1)->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    EXPECT_EQ(combatants_->Texts("tvInitName"), QStringList({"X", "Decker", "Troll"}));
+    EXPECT_TRUE(bar->child(1)->state().disabled);
+    const std::string told = events.Take();
+    EXPECT_NE(told.find("Post disabled / Cancel disabled"), std::string::npos) << told;
+}
+
+TEST_F(Accessibility, EachChangeIsTold) {
+    AddCombatant(QStringLiteral("Troll"), 8);
+    AddCombatant(QStringLiteral("Decker"), 11);
+    combatants_->ClickCell(0, "tvInitName");
+    EventRecorder events(combatants_->Grid());
+    struct Step {
+        const char* what;
+        std::function<void()> act;
+        const char* told;
+    };
+    GridDriver& grid = *combatants_;
+    const Step steps[] = {
+        {"down", [&] { grid.Key(Qt::Key_Down); }, "focus table / focus Troll"},
+        {"tab", [&] { grid.Key(Qt::Key_Tab); }, "focus 8"},
+        {"typed",
+         [&] {
+             grid.Type(QStringLiteral("12"));
+             grid.Key(Qt::Key_Return);
+         },
+         "Post enabled / Cancel enabled / data changed 1-1 / name 12 / focus table / focus 12"},
+        {"posted", [&] { grid.ClickNavigator(NavigatorButton::Post); },
+         "Post disabled / Cancel disabled / reset / focus 12"},
+        {"inserted", [&] { grid.Key(Qt::Key_Insert); },
+         "Post enabled / Cancel enabled / rows inserted 0-0 / focus "},
+        // The empty row first goes where it sorts, then away.
+        {"cancelled", [&] { grid.Key(Qt::Key_Escape); },
+         "Post disabled / Cancel disabled / reset / focus  / rows removed 2-2 / focus 12"},
+        {"re-sorted", [&] { grid.ClickHeader("tvInitName"); }, "reset / focus 12"},
+        {"deleted",
+         [&] {
+             grid.Key(Qt::Key_Delete, Qt::ControlModifier);
+             // The focus comes back from the box with the window's activation, which the
+             // offscreen platform leaves to the test.
+             main_->activateWindow();
+             EXPECT_TRUE(QTest::qWaitFor([&] { return grid.Grid().hasFocus(); }));
+         },
+         "rows removed 1-1 / focus table / focus 11"},
+    };
+    AnswerBoxes({Qt::Key_Return});
+    for (const Step& step : steps) {
+        step.act();
+        EXPECT_EQ(events.Take(), step.told) << step.what;
+    }
+}
+
+} // namespace
+} // namespace trevalo
