@@ -8,38 +8,19 @@ set -euo pipefail
 program="$1"
 engine="$2"
 
-# A virtual screen of its own: Xvfb picks a free display and names it once it is ready.
-unset QT_QPA_PLATFORM LD_LIBRARY_PATH
-screen=$(mktemp -d)
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$screen/display" 2>/dev/null &
-xvfb=$!
-trap 'kill $xvfb 2>/dev/null; rm -rf "$screen"' EXIT
-for _ in $(seq 100); do
-    [ -s "$screen/display" ] && break
-    sleep 0.1
-done
-[ -s "$screen/display" ] || { echo "FAIL: no virtual screen"; exit 1; }
-export DISPLAY=":$(cat "$screen/display")"
+unset LD_LIBRARY_PATH
+# shellcheck source=../VirtualScreen.sh
+source "$(dirname "$0")/../VirtualScreen.sh"
+start_virtual_screen
+trap 'kill $virtual_screen 2>/dev/null' EXIT
 
 fail() { echo "FAIL: $*"; exit 1; }
-
-# The first visible window named $1, waited for up to thirty seconds: a loaded machine may
-# take long to start a program.
-window() {
-    local found=""
-    for _ in $(seq 300); do
-        found=$(xdotool search --onlyvisible --name "$1" 2>/dev/null | head -1) || true
-        [ -n "$found" ] && break
-        sleep 0.1
-    done
-    echo "$found"
-}
 
 [ -f "$engine" ] || fail "no engine at $engine"
 
 "$program" &
 pid=$!
-main=$(window '^Main$')
+main=$(wait_for_window '^Main$')
 [ -n "$main" ] || { kill $pid; fail "the main window did not appear"; }
 icons=$(xprop -id "$main" _NET_WM_ICON)
 for size in 16 32 48; do
@@ -51,7 +32,7 @@ wait $pid || true
 rm "$engine"
 "$program" &
 pid=$!
-box=$(window '^Trevalo$')
+box=$(wait_for_window '^Trevalo$')
 [ -n "$box" ] || { kill $pid; fail "no error box appeared without the engine"; }
 if xdotool search --onlyvisible --name '^Main$' >/dev/null 2>&1; then
     kill $pid; fail "the main window was shown without the engine"

@@ -5,8 +5,8 @@
 set -euo pipefail
 program="$1"
 
-# shellcheck source=VirtualScreen.sh
-source "$(dirname "$0")/VirtualScreen.sh"
+# shellcheck source=../VirtualScreen.sh
+source "$(dirname "$0")/../VirtualScreen.sh"
 start_virtual_screen
 openbox --sm-disable >/dev/null 2>&1 &
 manager=$!
@@ -19,17 +19,6 @@ failures=0
 fail() {
     echo "FAIL: $*"
     failures=$((failures + 1))
-}
-
-# The id of the shown window called $1, waited for.
-window() {
-    local id=""
-    for _ in $(seq 100); do
-        id=$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -1) || true
-        [ -n "$id" ] && break
-        sleep 0.1
-    done
-    echo "$id"
 }
 
 # Clicks the close button at the right end of the title bar of the window $1.
@@ -58,12 +47,12 @@ ended() {
 
 "$program" &
 pid=$!
-main=$(window Main)
+main=$(wait_for_window '^Main$')
 [ -n "$main" ] || { echo "FAIL: no main window"; exit 1; }
 xdotool windowactivate --sync "$main"
 # Alt alone enters the menu bar; Right twice reaches "Help".
 xdotool key --delay 100 alt Right Right Return
-help=$(window Help)
+help=$(wait_for_window '^Help$')
 if [ -z "$help" ]; then
     fail "Alt, Right, Right, Enter did not open the help window"
 else
@@ -79,7 +68,7 @@ ended $pid
 
 "$program" &
 pid=$!
-main=$(window Main)
+main=$(wait_for_window '^Main$')
 click_close_button "$main"
 ended $pid
 [ "$status" = 0 ] || fail "the title bar's close button: exit code $status, expected 0"

@@ -9,8 +9,8 @@ if [ -z "${TREVALO_IN_SESSION:-}" ]; then
     TREVALO_IN_SESSION=1 exec dbus-run-session -- "$0" "$@"
 fi
 
-# shellcheck source=VirtualScreen.sh
-source "$(dirname "$0")/VirtualScreen.sh"
+# shellcheck source=../VirtualScreen.sh
+source "$(dirname "$0")/../VirtualScreen.sh"
 start_virtual_screen
 /usr/libexec/at-spi-bus-launcher --launch-immediately >/dev/null 2>&1 &
 bus=$!
@@ -20,12 +20,7 @@ trap 'kill $pid $bus $virtual_screen 2>/dev/null || true' EXIT
 # Qt speaks to the bus only when told a screen reader may be listening.
 QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 "$program" &
 pid=$!
-main=""
-for _ in $(seq 100); do
-    main=$(xdotool search --onlyvisible --name '^Main$' 2>/dev/null | head -1) || true
-    [ -n "$main" ] && break
-    sleep 0.1
-done
+main=$(wait_for_window '^Main$')
 [ -n "$main" ] || { echo "FAIL: no main window"; exit 1; }
 xdotool windowfocus --sync "$main"
 sleep 0.5

@@ -5,8 +5,8 @@
 set -euo pipefail
 program="$1"
 
-# shellcheck source=VirtualScreen.sh
-source "$(dirname "$0")/VirtualScreen.sh"
+# shellcheck source=../VirtualScreen.sh
+source "$(dirname "$0")/../VirtualScreen.sh"
 start_virtual_screen
 
 folder=$(mktemp -d)
@@ -16,12 +16,8 @@ cp "$program" "$folder/"
 run() {
     "$folder/$(basename "$program")" &
     local pid=$!
-    local box=""
-    for _ in $(seq 100); do
-        box=$(xdotool search --onlyvisible --name '^Trevalo$' 2>/dev/null | head -1) || true
-        [ -n "$box" ] && break
-        sleep 0.1
-    done
+    local box
+    box=$(wait_for_window '^Trevalo$')
     [ -n "$box" ] || { echo "FAIL: no error box appeared"; kill $pid; exit 1; }
     if xdotool search --onlyvisible --name '^Main$' >/dev/null 2>&1; then
         echo "FAIL: the main window was shown"; kill $pid; exit 1
