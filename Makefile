@@ -55,6 +55,7 @@ fuzz: deps
 
 bench: build
 	$(BUILD)/bin/trevalo_bench
+	$(BUILD)/bin/trevalo_newturn_bench
 
 # A virtual X screen, so that the pictures are what a screen shows.
 screenshot: build
