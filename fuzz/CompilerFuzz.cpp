@@ -30,14 +30,7 @@ void AsFilter(const QString& text) {
     } catch (const EDatabaseError&) {
         return;
     }
-    static Table table = [] {
-        const Bytes packet = TablePacket({});
-        auto opened = Table::Open(packet.data(), static_cast<std::uint32_t>(packet.size()));
-        if (!opened)
-            Disagree("the sample table was refused");
-        opened->AddSampleRecords();
-        return std::move(*opened);
-    }();
+    Table& table = SampleTable();
     std::uint32_t handle = 0;
     if (table.Cursor().AddFilter(reinterpret_cast<const std::uint8_t*>(compiled.constData()),
                                  static_cast<std::uint32_t>(compiled.size()),

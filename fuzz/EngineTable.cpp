@@ -180,4 +180,16 @@ void Table::WalkBothWays() {
         Disagree("the walks both ways saw different counts");
 }
 
+Table& SampleTable() {
+    static Table table = [] {
+        const Bytes packet = TablePacket({});
+        auto opened = Table::Open(packet.data(), static_cast<std::uint32_t>(packet.size()));
+        if (!opened)
+            Disagree("the sample table was refused");
+        opened->AddSampleRecords();
+        return std::move(*opened);
+    }();
+    return table;
+}
+
 } // namespace trevalo::fuzz

@@ -60,4 +60,8 @@ private:
     std::uint32_t columnCount_ = 0;
 };
 
+/// One table of TablePacket without defaults and its sample records, opened on first use and
+/// kept for the whole run.
+Table& SampleTable();
+
 } // namespace trevalo::fuzz

@@ -19,14 +19,7 @@ void AsDefault(const std::uint8_t* data, std::size_t size) {
 }
 
 void AsFilter(const std::uint8_t* data, std::size_t size) {
-    static Table table = [] {
-        const Bytes packet = TablePacket({});
-        auto opened = Table::Open(packet.data(), static_cast<std::uint32_t>(packet.size()));
-        if (!opened)
-            Disagree("the sample table was refused");
-        opened->AddSampleRecords();
-        return std::move(*opened);
-    }();
+    Table& table = SampleTable();
     std::uint32_t handle = 0;
     if (table.Cursor().AddFilter(data, static_cast<std::uint32_t>(size), &handle) != engine::kOk)
         return;

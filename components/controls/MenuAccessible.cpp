@@ -82,17 +82,8 @@ QAccessible::State MenuItemAccessible::state() const {
     return state;
 }
 
-void* MenuItemAccessible::interface_cast(QAccessible::InterfaceType type) {
-    return type == QAccessible::ActionInterface ? static_cast<QAccessibleActionInterface*>(this)
-                                                : nullptr;
-}
-
-QStringList MenuItemAccessible::actionNames() const {
-    return {pressAction()};
-}
-
-void MenuItemAccessible::doAction(const QString& actionName) {
-    if (actionName == pressAction() && item_->isEnabled() && item_->isVisible())
+void MenuItemAccessible::Press() {
+    if (item_->isEnabled() && item_->isVisible())
         item_->trigger();
 }
 

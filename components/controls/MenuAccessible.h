@@ -3,6 +3,8 @@
 /// its caption, described by its shortcut and pressed by its action.
 #pragma once
 
+#include "platform/PressableAccessible.h"
+
 #include <QAccessibleWidget>
 #include <QMenuBar>
 #include <QPointer>
@@ -24,7 +26,7 @@ private:
     QList<QAction*> ShownActions() const;
 };
 
-class MenuItemAccessible : public QAccessibleInterface, public QAccessibleActionInterface {
+class MenuItemAccessible : public PressableAccessible {
 public:
     explicit MenuItemAccessible(TMenuItem* item);
 
@@ -32,20 +34,15 @@ public:
     QObject* object() const override;
     QWindow* window() const override;
     QAccessibleInterface* parent() const override;
-    QAccessibleInterface* child(int) const override { return nullptr; }
-    int childCount() const override { return 0; }
-    int indexOfChild(const QAccessibleInterface*) const override { return -1; }
-    QAccessibleInterface* childAt(int, int) const override { return nullptr; }
     QString text(QAccessible::Text t) const override;
-    void setText(QAccessible::Text, const QString&) override {}
     QRect rect() const override;
     QAccessible::Role role() const override { return QAccessible::MenuItem; }
     QAccessible::State state() const override;
-    void* interface_cast(QAccessible::InterfaceType type) override;
-
-    QStringList actionNames() const override;
-    void doAction(const QString& actionName) override;
     QStringList keyBindingsForAction(const QString& actionName) const override;
+
+protected:
+    bool MayPress() const override { return isValid(); }
+    void Press() override;
 
 private:
     QMenuBar* Bar() const;

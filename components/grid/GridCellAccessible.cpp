@@ -117,9 +117,7 @@ void* GridCellAccessible::interface_cast(QAccessible::InterfaceType type) {
     // A header answers too, with row -1, so that a reader may ask any cell-like child.
     if (type == QAccessible::TableCellInterface)
         return static_cast<QAccessibleTableCellInterface*>(this);
-    if (type == QAccessible::ActionInterface && !actionNames().isEmpty())
-        return static_cast<QAccessibleActionInterface*>(this);
-    return nullptr;
+    return PressableAccessible::interface_cast(type);
 }
 
 bool GridCellAccessible::isSelected() const {
@@ -133,16 +131,13 @@ QList<QAccessibleInterface*> GridCellAccessible::columnHeaderCells() const {
     return {table->HeaderCell(column_)};
 }
 
-QStringList GridCellAccessible::actionNames() const {
+bool GridCellAccessible::MayPress() const {
     const TDBColumn* column = Column();
-    if (!column || IsHeader() || IsGroupRow() || column->CellKind() != TDBColumn::Kind::Button)
-        return {};
-    return {pressAction()};
+    return column && !IsHeader() && !IsGroupRow() && column->CellKind() == TDBColumn::Kind::Button;
 }
 
-void GridCellAccessible::doAction(const QString& actionName) {
-    if (actionName == pressAction() && actionNames().contains(actionName))
-        grid_->ClickButtonCell(row_, *Column());
+void GridCellAccessible::Press() {
+    grid_->ClickButtonCell(row_, *Column());
 }
 
 } // namespace trevalo

@@ -5,6 +5,8 @@
 /// press clicks it.
 #pragma once
 
+#include "platform/PressableAccessible.h"
+
 #include <QAccessibleInterface>
 #include <QPointer>
 
@@ -13,9 +15,7 @@ namespace trevalo {
 class TDBColumn;
 class TDataGrid;
 
-class GridCellAccessible : public QAccessibleInterface,
-                           public QAccessibleTableCellInterface,
-                           public QAccessibleActionInterface {
+class GridCellAccessible : public PressableAccessible, public QAccessibleTableCellInterface {
 public:
     /// \p row -1 is the column's header.
     GridCellAccessible(TDataGrid& grid, int row, int column);
@@ -26,13 +26,8 @@ public:
     bool isValid() const override;
     QObject* object() const override { return nullptr; }
     QWindow* window() const override;
-    QAccessibleInterface* childAt(int, int) const override { return nullptr; }
     QAccessibleInterface* parent() const override;
-    QAccessibleInterface* child(int) const override { return nullptr; }
-    int childCount() const override { return 0; }
-    int indexOfChild(const QAccessibleInterface*) const override { return -1; }
     QString text(QAccessible::Text t) const override;
-    void setText(QAccessible::Text, const QString&) override {}
     QRect rect() const override;
     QAccessible::Role role() const override;
     QAccessible::State state() const override;
@@ -47,9 +42,10 @@ public:
     int rowExtent() const override { return 1; }
     QAccessibleInterface* table() const override { return parent(); }
 
-    QStringList actionNames() const override;
-    void doAction(const QString& actionName) override;
-    QStringList keyBindingsForAction(const QString&) const override { return {}; }
+protected:
+    /// Only a button cell is pressed.
+    bool MayPress() const override;
+    void Press() override;
 
 private:
     /// The cell's column, or null when it no longer stands.

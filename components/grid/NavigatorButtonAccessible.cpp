@@ -49,18 +49,8 @@ QAccessible::State NavigatorButtonAccessible::state() const {
     return state;
 }
 
-void* NavigatorButtonAccessible::interface_cast(QAccessible::InterfaceType type) {
-    return type == QAccessible::ActionInterface ? static_cast<QAccessibleActionInterface*>(this)
-                                                : nullptr;
-}
-
-QStringList NavigatorButtonAccessible::actionNames() const {
-    return {pressAction()};
-}
-
-void NavigatorButtonAccessible::doAction(const QString& actionName) {
-    if (actionName == pressAction() && isValid())
-        navigator_->Click(button_);
+void NavigatorButtonAccessible::Press() {
+    navigator_->Click(button_);
 }
 
 } // namespace trevalo

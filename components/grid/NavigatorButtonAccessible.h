@@ -4,6 +4,7 @@
 #pragma once
 
 #include "components/grid/TNavigatorButtons.h"
+#include "platform/PressableAccessible.h"
 
 #include <QAccessibleInterface>
 #include <QPointer>
@@ -12,7 +13,7 @@ namespace trevalo {
 
 class TGridNavigator;
 
-class NavigatorButtonAccessible : public QAccessibleInterface, public QAccessibleActionInterface {
+class NavigatorButtonAccessible : public PressableAccessible {
 public:
     NavigatorButtonAccessible(TGridNavigator& navigator, NavigatorButton button);
 
@@ -21,21 +22,15 @@ public:
     bool isValid() const override;
     QObject* object() const override { return nullptr; }
     QWindow* window() const override;
-    QAccessibleInterface* childAt(int, int) const override { return nullptr; }
     QAccessibleInterface* parent() const override;
-    QAccessibleInterface* child(int) const override { return nullptr; }
-    int childCount() const override { return 0; }
-    int indexOfChild(const QAccessibleInterface*) const override { return -1; }
     QString text(QAccessible::Text t) const override;
-    void setText(QAccessible::Text, const QString&) override {}
     QRect rect() const override;
     QAccessible::Role role() const override { return QAccessible::PushButton; }
     QAccessible::State state() const override;
-    void* interface_cast(QAccessible::InterfaceType type) override;
 
-    QStringList actionNames() const override;
-    void doAction(const QString& actionName) override;
-    QStringList keyBindingsForAction(const QString&) const override { return {}; }
+protected:
+    bool MayPress() const override { return isValid(); }
+    void Press() override;
 
 private:
     QPointer<TGridNavigator> navigator_;
