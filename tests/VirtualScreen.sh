@@ -2,12 +2,13 @@
 # picks itself, so that runs side by side never share one, and the windows shown on it.
 
 # Starts the screen and waits until it answers; sets DISPLAY, and the server's process id in
-# virtual_screen.
+# virtual_screen. The server must not reset when the probe, its last client, leaves: while it
+# resets it refuses connections, and the program started next would find no display.
 start_virtual_screen() {
     unset QT_QPA_PLATFORM
     local displayfile
     displayfile=$(mktemp)
-    Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$displayfile" >/dev/null 2>&1 &
+    Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp -noreset 3>"$displayfile" >/dev/null 2>&1 &
     virtual_screen=$!
     for _ in $(seq 100); do
         [ -s "$displayfile" ] && break
