@@ -56,6 +56,8 @@ fuzz: deps
 bench: build
 	$(BUILD)/bin/trevalo_bench
 	$(BUILD)/bin/trevalo_newturn_bench
+	$(BUILD)/bin/trevalo_memory_probe
+	$(BUILD)/bin/trevalo_memory_probe 1000 100
 
 # A virtual X screen, so that the pictures are what a screen shows.
 screenshot: build

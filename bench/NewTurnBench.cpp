@@ -1,72 +1,57 @@
-// One "New Turn" on the main window with a thousand combatants in the grid: the walk posts
-// every combatant, and the grid reloads and re-sorts after each post.
-#include "components/controls/TStyledCheckBox.h"
-#include "components/data/TField.h"
-#include "components/data/TWorkingView.h"
+// "New Turn" on the main window: the walk posts every combatant, and the grid reloads and
+// re-sorts after each post. Beside it, the floor: the same posts, reloads and sorts on plain
+// arrays, in this binary so that the ratio holds on a noisy machine.
+#include "bench/PlainCombatants.h"
+#include "bench/TrackerFight.h"
 #include "platform/TApplication.h"
-#include "tracker/frmTrevaloProg.h"
 
 #include <QApplication>
+#include <algorithm>
 #include <benchmark/benchmark.h>
-#include <limits>
-#include <memory>
 
 namespace {
 
-constexpr int kCombatants = 1000;
 constexpr int kEffects = 5;
 
-template <class T> T& Component(const char* name) {
-    return *trevalo::frmTrevaloMain->findChild<T*>(QLatin1String(name));
-}
-
-void Add(trevalo::TWorkingView& view,
-         std::initializer_list<std::pair<const char*, QVariant>> values) {
-    view.Insert();
-    for (const auto& [field, value] : values)
-        view.FieldByName(QLatin1String(field)).SetValue(value);
-    view.Post();
-}
-
-void Populate() {
-    auto& combatants = Component<trevalo::TWorkingView>("wvInit");
-    for (int i = 0; i < kCombatants; ++i)
-        Add(combatants, {{"Name", QStringLiteral("Combatant %1").arg(i)},
-                         {"Init", (i * 7919) % kCombatants},
-                         {"Passes", 1 + i % 4}});
-    // Effects that never expire, so that no box waits for an answer.
-    auto& effects = Component<trevalo::TWorkingView>("wvEffects");
-    for (int i = 0; i < kEffects; ++i)
-        Add(effects, {{"EffectName", QStringLiteral("Effect %1").arg(i)},
-                      {"EndOnTurn", std::numeric_limits<std::int32_t>::max()}});
-    // Kept initiatives give every turn the same data to sort.
-    Component<trevalo::TStyledCheckBox>("chkbxKeepInit").setChecked(true);
-}
-
 void NewTurn(benchmark::State& state) {
+    trevalo::bench::TrackerFight fight(static_cast<int>(state.range(0)), kEffects);
     for (auto _ : state) {
-        trevalo::frmTrevaloMain->NewTurn1Click(nullptr);
+        fight.Main().NewTurn1Click(nullptr);
         QApplication::processEvents();
     }
-    state.counters["combatants"] = kCombatants;
+    state.SetItemsProcessed(state.iterations() * state.range(0));
 }
 
-BENCHMARK(NewTurn)->Unit(benchmark::kMillisecond);
+void FloorNewTurn(benchmark::State& state) {
+    using trevalo::bench::PlainCombatant;
+    std::vector<PlainCombatant> stored =
+        trevalo::bench::PlainCombatants(static_cast<int>(state.range(0)));
+    std::vector<PlainCombatant> cache(stored.size());
+    std::vector<int> rows;
+    for (auto _ : state) {
+        for (PlainCombatant& combatant : stored) {
+            combatant.Active = true;
+            std::copy(stored.cbegin(), stored.cend(), cache.begin());
+            trevalo::bench::SortRows(cache, rows);
+        }
+        benchmark::DoNotOptimize(rows.data());
+    }
+    state.SetItemsProcessed(state.iterations() * state.range(0));
+}
+
+BENCHMARK(NewTurn)->Arg(100)->Arg(1000)->Unit(benchmark::kMillisecond);
+BENCHMARK(FloorNewTurn)->Arg(100)->Arg(1000)->Unit(benchmark::kMillisecond);
+// Reported, with no aim: one turn is enough to see how it grows.
+BENCHMARK(NewTurn)->Arg(10000)->Iterations(1)->Unit(benchmark::kMillisecond);
+BENCHMARK(FloorNewTurn)->Arg(10000)->Iterations(1)->Unit(benchmark::kMillisecond);
 
 } // namespace
 
 int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     trevalo::TApplication application(argc, argv);
-    std::unique_ptr<trevalo::TfrmTrevaloMain> main(
-        new trevalo::TfrmTrevaloMain(trevalo::frmTrevaloMain));
-    main->show();
-    Populate();
-    QApplication::processEvents();
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
-    main.reset();
-    trevalo::frmTrevaloMain = nullptr;
     return 0;
 }
