@@ -298,7 +298,7 @@ TEST(ReadBlock, EndsBeforeTheRecordWhoseTextDoesNotFitAndResumesThere) {
     View view(CombatantPacket());
     for (const char* shape : {"ddd", "ccc", "bb", "a"})
         ASSERT_EQ(view.Cursor().InsertRecord(view.Combatant(shape).data()), kOk);
-    // Two string columns: the second's text runs out first, so the first gives back its bytes.
+    // Two string columns: the second's text runs out first, and the first holds no more records.
     Arrays arrays(view, {kName, kInit, kName}, 4, 6);
     arrays.Column(0).textCapacity = 100;
     std::uint32_t position = 0;
