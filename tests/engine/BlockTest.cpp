@@ -35,6 +35,8 @@ public:
     Arrays(View& view, const std::vector<std::uint32_t>& fields, std::uint32_t capacity,
            std::uint32_t textCapacity)
         : bookmarks_(capacity * sizeof(std::uint32_t)) {
+        // The block points into these, short texts included: they must never move.
+        owned_.reserve(fields.size());
         for (const std::uint32_t field : fields) {
             const bool isString = TypeOf(view, field) == FieldType::String;
             Owned& owned = owned_.emplace_back();
