@@ -1,9 +1,11 @@
 #include "RecordCursor.h"
 
+#include "BlockWriter.h"
 #include "ExpressionDecoder.h"
 #include "RecordBase.h"
 
 #include <algorithm>
+#include <array>
 #include <cstring>
 
 namespace trevalo::engine {
@@ -228,6 +230,35 @@ Status RecordCursor::DropFilter(std::uint32_t handle) {
     return removed == 0 ? kInvalidArgument : kOk;
 }
 
+Status RecordCursor::ReadBlock(std::uint32_t* position, RecordBlock* block) {
+    if (!table_)
+        return kInvalidState;
+    const auto& records = table_->records;
+    if (!position || !block || *position > records.size())
+        return kInvalidArgument;
+    if (const Status status = BlockWriter::Check(table_->layout, *block); status != kOk)
+        return status;
+    BlockWriter writer(table_->layout, *block);
+    std::array<std::size_t, BlockWriter::kBatch> batch{};
+    std::size_t at = NextVisible(*position);
+    while (at < records.size() && writer.Room() > 0) {
+        const std::size_t most = std::min<std::size_t>(batch.size(), writer.Room());
+        std::size_t size = 0;
+        for (; size < most && at < records.size(); at = NextVisible(at + 1))
+            batch[size++] = at;
+        if (const std::size_t written = writer.Append(records, {batch.data(), size});
+            written < size) {
+            at = batch[written];
+            break;
+        }
+    }
+    if (block->count == 0 && at < records.size())
+        return kBufferTooSmall;
+    *position = static_cast<std::uint32_t>(at);
+    block->end = at == records.size() ? 1 : 0;
+    return kOk;
+}
+
 bool RecordCursor::Visible(std::size_t index) const {
     const std::uint8_t* data = table_->records[index].data.data();
     return std::ranges::none_of(filters_, [&](const Filter& filter) {
@@ -235,15 +266,20 @@ bool RecordCursor::Visible(std::size_t index) const {
     });
 }
 
+std::size_t RecordCursor::NextVisible(std::size_t from) const {
+    const std::size_t count = table_->records.size();
+    while (from < count && !Visible(from))
+        ++from;
+    return from;
+}
+
 bool RecordCursor::SeekForward(std::size_t from) {
-    for (std::size_t i = from; i < table_->records.size(); ++i) {
-        if (Visible(i)) {
-            place_ = Place::OnRecord;
-            index_ = i;
-            return true;
-        }
-    }
-    return false;
+    const std::size_t found = NextVisible(from);
+    if (found == table_->records.size())
+        return false;
+    place_ = Place::OnRecord;
+    index_ = found;
+    return true;
 }
 
 bool RecordCursor::SeekBackward(std::size_t end) {
