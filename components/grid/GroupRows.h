@@ -47,8 +47,8 @@ private:
     struct Line {
         int Record; ///< -1 for a group row
         int Level;
-        int First;      ///< a group row's first record
-        GroupPath Path; ///< a group row's values
+        int First; ///< a group row's first record
+        int Path;  ///< a group row's values in paths_; -1 for a data row
     };
 
     bool Valid(int row) const { return row >= 0 && row < Count(); }
@@ -56,8 +56,9 @@ private:
     static int Lookup(const std::vector<int>& rows, int record);
 
     std::vector<Line> rows_;
-    std::vector<int> recordRows_; ///< per record its row, or -1
-    std::vector<int> shownRows_;  ///< per record its row or that of its outermost collapsed group
+    std::vector<GroupPath> paths_; ///< the group rows' values
+    std::vector<int> recordRows_;  ///< per record its row, or -1
+    std::vector<int> shownRows_;   ///< per record its row or that of its outermost collapsed group
     std::set<GroupPath> expanded_;
     GroupPath pinGroup_; ///< shown expanded, with all groups above it
 };

@@ -7,6 +7,7 @@
 #include "components/grid/SortKeys.h"
 #include "components/grid/ViewFilter.h"
 
+#include <cstdint>
 #include <vector>
 
 namespace trevalo {
@@ -43,11 +44,14 @@ private:
     /// Shows the pinned record in place of its anchor, or first in its group.
     void InsertPin(const RecordCache& cache, const QList<SortKey>& keys, int groupKeys,
                    const EditPin& pin);
+    bool Passes(int record) const {
+        return passes_.empty() || passes_[static_cast<std::size_t>(record)];
+    }
 
-    std::vector<int> sorted_;   ///< every record but the pinned one, in sort order
-    std::vector<int> position_; ///< per record its place in sorted_, -1 for the pinned one
-    std::vector<bool> passes_;  ///< per record whether the filter passes it
+    std::vector<int> sorted_;          ///< every record but the pinned one, in sort order
+    std::vector<std::uint8_t> passes_; ///< per record whether the filter passes it; empty: all
     std::vector<int> shown_;
+    std::vector<std::int64_t> keys_; ///< per record its sort keys, kept for its capacity
 };
 
 } // namespace trevalo

@@ -8,10 +8,43 @@ namespace trevalo {
 
 namespace {
 
-void ReadInto(RecordCache& cache, int record, const QList<TField*>& fields) {
+void ReadInto(RecordCache& cache, int record, const QList<const TField*>& fields) {
     for (int field = 0; field < fields.size(); ++field)
         cache.SetValue(record, field,
                        fields[field] ? ReadCacheValue(*fields[field]) : CacheValue{});
+}
+
+// Interim: the walk until the working view reads columns itself.
+RecordColumns WalkColumns(TWorkingView& view, const QList<const TField*>& fields) {
+    RecordColumns read;
+    read.Columns.resize(static_cast<std::size_t>(fields.size()));
+    for (int k = 0; k < fields.size(); ++k)
+        read.Columns[static_cast<std::size_t>(k)].Type = fields[k] ? fields[k]->DataType() : engine::FieldType::Integer;
+    const TCursorPosition position = view.SavePosition();
+    for (view.First(); !view.Eof(); view.Next()) {
+        const QByteArray bookmark = view.GetBookmark();
+        read.BookmarkSize = static_cast<std::uint32_t>(bookmark.size());
+        read.Bookmarks.insert(read.Bookmarks.end(), bookmark.cbegin(), bookmark.cend());
+        for (int k = 0; k < fields.size(); ++k) {
+            ValueColumn& column = read.Columns[static_cast<std::size_t>(k)];
+            const CacheValue value = fields[k] ? ReadCacheValue(*fields[k]) : CacheValue{};
+            column.Blank.push_back(std::holds_alternative<std::monostate>(value) ? 1 : 0);
+            if (column.Type == engine::FieldType::String) {
+                const QByteArray utf8 =
+                    value.index() == 3 ? std::get<QString>(value).toUtf8() : QByteArray();
+                column.Start.push_back(static_cast<std::uint32_t>(column.Text.size()));
+                column.Length.push_back(static_cast<std::uint32_t>(utf8.size()));
+                column.Text.append(utf8.constData(), static_cast<std::size_t>(utf8.size()));
+            } else {
+                column.Numbers.push_back(value.index() == 1   ? std::get<std::int32_t>(value)
+                                         : value.index() == 2 ? std::get<bool>(value)
+                                                              : 0);
+            }
+        }
+        ++read.Count;
+    }
+    view.RestorePosition(position);
+    return read;
 }
 
 } // namespace
@@ -60,8 +93,8 @@ TField* TDBDataController::Field(int field) const {
                                                       : nullptr;
 }
 
-QList<TField*> TDBDataController::BoundFields() const {
-    QList<TField*> fields;
+QList<const TField*> TDBDataController::BoundFields() const {
+    QList<const TField*> fields;
     for (int field = 0; field < FieldCount(); ++field)
         fields.append(Field(field));
     return fields;
@@ -158,11 +191,11 @@ QList<CacheValue> TDBDataController::DistinctValues(int field, bool* hasNull) co
     QList<CacheValue> values;
     bool null = false;
     for (int record = 0; field >= 0 && field < FieldCount() && record < RecordCount(); ++record) {
-        const CacheValue& value = Value(record, field);
+        CacheValue value = Value(record, field);
         if (std::holds_alternative<std::monostate>(value))
             null = true;
         else
-            values.append(value);
+            values.append(std::move(value));
     }
     const auto less = [](const CacheValue& a, const CacheValue& b) {
         return CompareCacheValues(a, b) < 0;
@@ -214,7 +247,7 @@ void TDBDataController::FocusRow(int row) {
 }
 
 void TDBDataController::FocusRecord(TWorkingView& view, int record) {
-    const QByteArray bookmark = cache_.Bookmark(record);
+    const QByteArray bookmark = cache_.Bookmark(record).toByteArray();
     focusedGroup_.clear();
     view.Settle();
     // Settling reloaded the cache, and the edited record may have left the view: aim at the
@@ -311,7 +344,7 @@ void TDBDataController::PinInserted(const TWorkingView& view) {
     const int record = atEnd ? cache_.Count() : current_;
     // A new row joins the group it is begun in: its anchor's, or at the end the last one.
     const int last = order_.Records().empty() ? -1 : order_.Records().back();
-    cache_.Insert(record, {});
+    cache_.Insert(record);
     ReadInto(cache_, record, BoundFields());
     const int anchor = atEnd ? -1 : record + 1;
     pin_ = {record, anchor, GroupOf(atEnd ? (last >= 0 ? last : record) : anchor)};
@@ -353,20 +386,21 @@ void TDBDataController::ReadLocked(TWorkingView& view) {
 void TDBDataController::ReadRecords(TWorkingView& view) {
     if (view.IsEditing())
         view.Cancel();
-    const TCursorPosition position = view.SavePosition();
-    const QList<TField*> fields = BoundFields();
-    RecordCache fresh(FieldCount());
-    for (view.First(); !view.Eof(); view.Next())
-        ReadInto(fresh, fresh.Append(view.GetBookmark()), fields);
-    view.RestorePosition(position);
-    cache_ = std::move(fresh);
+    const QList<const TField*> fields = BoundFields();
+    for (const TField* field : fields)
+        if (field)
+            CheckCacheable(*field);
+    cache_ = RecordCache(WalkColumns(view, fields));
     pin_ = {};
     current_ = cache_.IndexOf(view.GetBookmark());
     rows_.PruneExpansion(cache_, grouping_);
 }
 
 void TDBDataController::Clear() {
-    cache_ = RecordCache(FieldCount());
+    std::vector<engine::FieldType> types;
+    for (const TField* field : BoundFields())
+        types.push_back(field ? field->DataType() : engine::FieldType::Integer);
+    cache_ = RecordCache(types);
     current_ = -1;
     pin_ = {};
     focusedGroup_.clear();
