@@ -65,6 +65,10 @@ void GroupRows::Rebuild(const RecordCache& cache, const std::vector<int>& record
     rows_.clear();
     paths_.clear();
     recordRows_.assign(static_cast<std::size_t>(cache.Count()), -1);
+    if (grouping.isEmpty()) {
+        LayOutFlat(records);
+        return;
+    }
     shownRows_.assign(static_cast<std::size_t>(cache.Count()), -1);
     const Grouping groups(cache, grouping, pin);
     const qsizetype levels = groups.Levels();
@@ -98,6 +102,15 @@ void GroupRows::Rebuild(const RecordCache& cache, const std::vector<int>& record
     }
 }
 
+void GroupRows::LayOutFlat(const std::vector<int>& records) {
+    rows_.resize(records.size());
+    for (std::size_t row = 0; row < records.size(); ++row) {
+        rows_[row] = {records[row], 0, records[row], -1};
+        recordRows_[static_cast<std::size_t>(records[row])] = static_cast<int>(row);
+    }
+    shownRows_ = recordRows_;
+}
+
 void GroupRows::Clear() {
     rows_.clear();
     paths_.clear();
@@ -124,6 +137,8 @@ int GroupRows::GroupEnd(int row) const {
 }
 
 int GroupRows::GroupRow(const GroupPath& path) const {
+    if (path.empty())
+        return -1;
     const auto found = std::find_if(rows_.cbegin(), rows_.cend(), [&](const Line& line) {
         return line.Record < 0 && paths_[static_cast<std::size_t>(line.Path)] == path;
     });

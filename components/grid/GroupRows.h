@@ -51,6 +51,8 @@ private:
         int Path;  ///< a group row's values in paths_; -1 for a data row
     };
 
+    /// Without grouping each record is a row of its own.
+    void LayOutFlat(const std::vector<int>& records);
     bool Valid(int row) const { return row >= 0 && row < Count(); }
     const Line& At(int row) const { return rows_[static_cast<std::size_t>(row)]; }
     static int Lookup(const std::vector<int>& rows, int record);

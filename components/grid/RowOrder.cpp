@@ -8,11 +8,7 @@ namespace trevalo {
 void RowOrder::Rebuild(const RecordCache& cache, const QList<SortKey>& keys, int groupKeys,
                        const EditPin& pin, const ViewFilter& filter) {
     const int count = cache.Count();
-    sorted_.clear();
-    for (int record = 0; record < count; ++record)
-        if (record != pin.Record)
-            sorted_.push_back(record);
-    Sort(cache, keys);
+    Sort(cache, keys, pin.Record);
     passes_.clear();
     if (filter.IsEmpty()) {
         shown_ = sorted_;
@@ -28,25 +24,40 @@ void RowOrder::Rebuild(const RecordCache& cache, const QList<SortKey>& keys, int
         InsertPin(cache, keys, groupKeys, pin);
 }
 
-void RowOrder::Sort(const RecordCache& cache, const QList<SortKey>& keys) {
+void RowOrder::Sort(const RecordCache& cache, const QList<SortKey>& keys, int pinned) {
+    const int count = cache.Count();
+    sorted_.clear();
     // Without keys the record order is the sort order already.
-    if (keys.isEmpty())
+    if (keys.isEmpty()) {
+        for (int record = 0; record < count; ++record)
+            if (record != pinned)
+                sorted_.push_back(record);
         return;
+    }
     const auto width = static_cast<std::size_t>(keys.size());
-    keys_.resize(static_cast<std::size_t>(cache.Count()) * width);
+    keys_.resize(static_cast<std::size_t>(count) * width);
     for (std::size_t k = 0; k < width; ++k) {
         const SortKey& key = keys[static_cast<qsizetype>(k)];
         cache.WriteSortKeys(key.Field, key.Order == SortOrder::Descending, keys_.data() + k, width);
     }
+    // The major key travels with its record, so that only ties look the other keys up.
+    entries_.clear();
+    for (int record = 0; record < count; ++record)
+        if (record != pinned)
+            entries_.push_back({keys_[static_cast<std::size_t>(record) * width], record});
     const std::int64_t* table = keys_.data();
-    std::sort(sorted_.begin(), sorted_.end(), [table, width](int a, int b) {
-        const std::int64_t* x = table + static_cast<std::size_t>(a) * width;
-        const std::int64_t* y = table + static_cast<std::size_t>(b) * width;
-        for (std::size_t k = 0; k < width; ++k)
-            if (x[k] != y[k])
-                return x[k] < y[k];
-        return a < b;
+    std::sort(entries_.begin(), entries_.end(), [table, width](const Entry& x, const Entry& y) {
+        if (x.Key != y.Key)
+            return x.Key < y.Key;
+        const std::int64_t* a = table + static_cast<std::size_t>(x.Record) * width;
+        const std::int64_t* b = table + static_cast<std::size_t>(y.Record) * width;
+        for (std::size_t k = 1; k < width; ++k)
+            if (a[k] != b[k])
+                return a[k] < b[k];
+        return x.Record < y.Record;
     });
+    for (const Entry& entry : entries_)
+        sorted_.push_back(entry.Record);
 }
 
 void RowOrder::InsertPin(const RecordCache& cache, const QList<SortKey>& keys, int groupKeys,

@@ -39,8 +39,8 @@ public:
     int Following(int record) const;
 
 private:
-    /// Orders sorted_ by \p keys, the record index last.
-    void Sort(const RecordCache& cache, const QList<SortKey>& keys);
+    /// Every record but \p pinned into sorted_, ordered by \p keys, the record index last.
+    void Sort(const RecordCache& cache, const QList<SortKey>& keys, int pinned);
     /// Shows the pinned record in place of its anchor, or first in its group.
     void InsertPin(const RecordCache& cache, const QList<SortKey>& keys, int groupKeys,
                    const EditPin& pin);
@@ -48,10 +48,16 @@ private:
         return passes_.empty() || passes_[static_cast<std::size_t>(record)];
     }
 
+    struct Entry {
+        std::int64_t Key; ///< the record's major sort key
+        int Record;
+    };
+
     std::vector<int> sorted_;          ///< every record but the pinned one, in sort order
     std::vector<std::uint8_t> passes_; ///< per record whether the filter passes it; empty: all
     std::vector<int> shown_;
-    std::vector<std::int64_t> keys_; ///< per record its sort keys, kept for its capacity
+    std::vector<std::int64_t> keys_; ///< per record its sort keys; kept for its capacity
+    std::vector<Entry> entries_;     ///< the sort's work; kept for its capacity
 };
 
 } // namespace trevalo

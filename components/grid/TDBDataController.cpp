@@ -19,7 +19,8 @@ RecordColumns WalkColumns(TWorkingView& view, const QList<const TField*>& fields
     RecordColumns read;
     read.Columns.resize(static_cast<std::size_t>(fields.size()));
     for (int k = 0; k < fields.size(); ++k)
-        read.Columns[static_cast<std::size_t>(k)].Type = fields[k] ? fields[k]->DataType() : engine::FieldType::Integer;
+        read.Columns[static_cast<std::size_t>(k)].Type =
+            fields[k] ? fields[k]->DataType() : engine::FieldType::Integer;
     const TCursorPosition position = view.SavePosition();
     for (view.First(); !view.Eof(); view.Next()) {
         const QByteArray bookmark = view.GetBookmark();
