@@ -1,5 +1,6 @@
 #include "RecordCursor.h"
 
+#include "BlockWriter.h"
 #include "ExpressionDecoder.h"
 #include "RecordBase.h"
 
@@ -228,6 +229,25 @@ Status RecordCursor::DropFilter(std::uint32_t handle) {
     return removed == 0 ? kInvalidArgument : kOk;
 }
 
+Status RecordCursor::ReadBlock(std::uint32_t* position, RecordBlock* block) {
+    if (!table_)
+        return kInvalidState;
+    const auto& records = table_->records;
+    if (!position || !block || *position > records.size())
+        return kInvalidArgument;
+    if (const Status status = BlockWriter::Check(table_->layout, *block); status != kOk)
+        return status;
+    BlockWriter writer(table_->layout, *block);
+    std::size_t at = NextVisible(*position);
+    while (at < records.size() && !writer.Full() && writer.Append(records[at]))
+        at = NextVisible(at + 1);
+    if (block->count == 0 && at < records.size())
+        return kBufferTooSmall;
+    *position = static_cast<std::uint32_t>(at);
+    block->end = at == records.size() ? 1 : 0;
+    return kOk;
+}
+
 bool RecordCursor::Visible(std::size_t index) const {
     const std::uint8_t* data = table_->records[index].data.data();
     return std::ranges::none_of(filters_, [&](const Filter& filter) {
@@ -235,15 +255,20 @@ bool RecordCursor::Visible(std::size_t index) const {
     });
 }
 
+std::size_t RecordCursor::NextVisible(std::size_t from) const {
+    const std::size_t count = table_->records.size();
+    while (from < count && !Visible(from))
+        ++from;
+    return from;
+}
+
 bool RecordCursor::SeekForward(std::size_t from) {
-    for (std::size_t i = from; i < table_->records.size(); ++i) {
-        if (Visible(i)) {
-            place_ = Place::OnRecord;
-            index_ = i;
-            return true;
-        }
-    }
-    return false;
+    const std::size_t found = NextVisible(from);
+    if (found == table_->records.size())
+        return false;
+    place_ = Place::OnRecord;
+    index_ = found;
+    return true;
 }
 
 bool RecordCursor::SeekBackward(std::size_t end) {

@@ -59,6 +59,9 @@ public:
                      std::uint32_t* handle) override;
     Status DropFilter(std::uint32_t handle) override;
 
+    /// A position is the index of a stored record, visible or not.
+    Status ReadBlock(std::uint32_t* position, RecordBlock* block) override;
+
 private:
     enum class Place { Bof, OnRecord, Eof };
 
@@ -68,6 +71,8 @@ private:
     };
 
     bool Visible(std::size_t index) const;
+    /// The first visible record at or after \p from, or the record count when there is none.
+    std::size_t NextVisible(std::size_t from) const;
     /// Stands on the first visible record at or after \p from; false when there is none.
     bool SeekForward(std::size_t from);
     /// Stands on the last visible record before \p end; false when there is none.

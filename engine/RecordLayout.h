@@ -19,6 +19,12 @@ public:
     /// Field numbers travel as uint16 in expressions.
     static constexpr std::uint32_t kMaxFields = 65535;
 
+    struct Field {
+        ColumnDesc column;
+        std::uint32_t offset;    ///< of the presence byte; the slot follows it
+        std::uint32_t valueSize; ///< bytes of the slot
+    };
+
     /// Checks \p column (a name of 1 to 31 characters, a known type, a width for strings and
     /// only for them, flags 0 or 1) and appends its field; kInvalidArgument when it is unfit
     /// or the record would grow too large.
@@ -27,6 +33,8 @@ public:
     std::uint32_t FieldCount() const { return static_cast<std::uint32_t>(fields_.size()); }
     std::uint32_t Size() const { return size_; }
     const ColumnDesc& Column(std::uint32_t index) const { return fields_[index].column; }
+    /// Where field \p index (0-based) lives, for readers that go straight to the bytes.
+    const Field& FieldAt(std::uint32_t index) const { return fields_[index]; }
 
     /// kOk when every field of \p record holds a value its column accepts.
     Status CheckRecord(const std::uint8_t* record) const;
@@ -43,12 +51,6 @@ public:
     Status Import(std::uint8_t* record, std::uint32_t index, const void* value) const;
 
 private:
-    struct Field {
-        ColumnDesc column;
-        std::uint32_t offset;    ///< of the presence byte; the slot follows it
-        std::uint32_t valueSize; ///< bytes of the slot
-    };
-
     Status Extract(const std::uint8_t* record, const Field& field, Value& value) const;
     static Status CheckValue(const Value& value, const ColumnDesc& column);
 

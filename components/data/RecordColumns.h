@@ -16,7 +16,7 @@ namespace trevalo {
 struct ValueColumn {
     engine::FieldType Type = engine::FieldType::Integer;
     std::vector<std::uint8_t> Blank;   ///< per record: 1 where the field is blank
-    std::vector<std::int32_t> Numbers; ///< per record: integers; booleans as 0 or 1
+    std::vector<std::int32_t> Numbers; ///< per record, not strings: booleans as 0 or 1; 0 blank
     std::vector<std::uint32_t> Start;  ///< per record, strings only: where its UTF-8 begins
     std::vector<std::uint32_t> Length; ///< per record, strings only: its UTF-8 bytes
     std::string Text;                  ///< strings only: every value's UTF-8, unterminated
@@ -31,7 +31,7 @@ struct ValueColumn {
 struct RecordColumns {
     int Count = 0;
     std::uint32_t BookmarkSize = 0;
-    std::vector<std::uint8_t> Bookmarks; ///< Count × BookmarkSize bytes, record by record
+    std::vector<std::uint8_t> Bookmarks; ///< Count × BookmarkSize bytes, as GetBookmark gives
     std::vector<ValueColumn> Columns;    ///< one per field asked for, in the order asked
 
     std::string_view Bookmark(int record) const {

@@ -1,5 +1,6 @@
 #include "components/data/TWorkingView.h"
 
+#include "components/data/ColumnReader.h"
 #include "components/data/DataErrors.h"
 #include "components/data/IntegerText.h"
 #include "components/data/TDataSource.h"
@@ -415,6 +416,25 @@ QVariant TWorkingView::GetFieldValue(const TField& field) const {
     std::int32_t number = 0;
     std::memcpy(&number, value.data(), sizeof number);
     return number;
+}
+
+RecordColumns TWorkingView::ReadColumns(const QList<const TField*>& fields) const {
+    CheckOpen();
+    ColumnReader reader(bookmarkSize_);
+    for (const TField* field : fields) {
+        if (!field || field->FieldNo() == 0 || field->DataSet() != this) {
+            reader.AddBlank();
+            continue;
+        }
+        const ExprField& column = columns_[static_cast<qsizetype>(field->FieldNo() - 1)];
+        if (column.Type == engine::FieldType::Float)
+            DatabaseError(
+                QStringLiteral("Field '%1' is a Float field, which is not read by columns")
+                    .arg(field->FieldName()));
+        reader.AddField(field->FieldNo(), column.Type, column.Size);
+    }
+    Check(reader.Read(*cursor_));
+    return reader.Take();
 }
 
 void TWorkingView::SetFieldValue(TField& field, const QVariant& value) {

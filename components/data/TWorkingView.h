@@ -17,6 +17,7 @@
 
 #include "components/data/EngineLibrary.h"
 #include "components/data/ExpressionCompiler.h"
+#include "components/data/RecordColumns.h"
 #include "components/data/TDataSet.h"
 
 #include <QList>
@@ -108,6 +109,12 @@ public:
     void SetFilter(const QString& text);
     bool Filtered() const { return filtered_; }
     void SetFiltered(bool filtered);
+
+    /// Every visible record's values of \p fields and its bookmark, in the view's order, in one
+    /// pass over the engine; the current record, the state and the controls are untouched. The
+    /// stored records are read: an edit not yet posted is not among them. A null field, or one
+    /// not bound to this view, gives a column of blanks; a Float field raises EDatabaseError.
+    RecordColumns ReadColumns(const QList<const TField*>& fields) const;
 
     QVariant GetFieldValue(const TField& field) const override;
     void SetFieldValue(TField& field, const QVariant& value) override;

@@ -30,7 +30,7 @@ inline constexpr Status kBufferTooSmall = 0x230B;
 inline constexpr Status kOutOfMemory = 0x230C; ///< an allocation failed inside the library
 
 /// Bumped whenever anything in this header changes shape.
-inline constexpr std::uint32_t kInterfaceVersion = 1;
+inline constexpr std::uint32_t kInterfaceVersion = 2;
 
 /// Column types; the codes are those of the record store's snapshot.
 enum class FieldType : std::uint16_t { String = 1, Integer = 3, Boolean = 5, Float = 6 };
@@ -125,6 +125,31 @@ public:
                                 AttrType* type, std::uint8_t* value, std::uint32_t* length) = 0;
 };
 
+/// The caller's arrays for one field of a RecordBlock, each as long as the block's capacity.
+/// Integer and Boolean fields fill blanks and numbers; String fields fill blanks, starts and
+/// lengths and append their text to the column's own buffer. The arrays a type does not use
+/// stay null.
+struct BlockColumn {
+    std::uint32_t field;        ///< 1-based
+    std::uint8_t* blanks;       ///< 1 where the field is blank
+    std::int32_t* numbers;      ///< the integer, or the boolean as 0 or 1; 0 where blank
+    std::uint32_t* starts;      ///< where each value begins in text
+    std::uint32_t* lengths;     ///< each value's UTF-8 bytes, no terminator; 0 where blank
+    char* text;                 ///< the values' UTF-8, one after another
+    std::uint32_t textCapacity; ///< bytes of text
+    std::uint32_t textLength;   ///< in: bytes already used, appended after; out: bytes used
+};
+
+/// A block of records read column by column into the caller's arrays.
+struct RecordBlock {
+    std::uint32_t capacity; ///< records each array holds
+    std::uint32_t columnCount;
+    BlockColumn* columns;
+    std::uint8_t* bookmarks; ///< capacity × bookmark size bytes
+    std::uint32_t count;     ///< out: records written
+    std::uint8_t end;        ///< out: 1 when no visible record follows the block
+};
+
 /// A position in a record base, seeing only the records that pass every installed filter.
 class IRecordCursor : public IEngineObject {
 public:
@@ -157,6 +182,16 @@ public:
     virtual Status AddFilter(const std::uint8_t* expression, std::uint32_t length,
                              std::uint32_t* handle) = 0;
     virtual Status DropFilter(std::uint32_t handle) = 0;
+
+    /// Copies the visible records from walk position \p position on (0 is the start) into
+    /// \p block, in the cursor's order, with the bytes GetCurrentRecord gives as bookmarks;
+    /// the cursor stays where it is. On return \p position is where the next block begins,
+    /// valid until records or filters change. The block ends early when a string would not
+    /// fit its column's text; kBufferTooSmall when not even the first record fits. A refused
+    /// call writes nothing: kInvalidArgument for a capacity of 0, a missing array or a position
+    /// past the table; kFieldOutOfRange for a field number outside the columns; kTypeMismatch
+    /// for a Float field or an array the field's type does not use.
+    virtual Status ReadBlock(std::uint32_t* position, RecordBlock* block) = 0;
 };
 
 /// Class and interface ids.

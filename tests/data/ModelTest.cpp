@@ -1,6 +1,6 @@
 // Seeded random runs of edits, moves and filter changes on the combatant view, each step checked
 // against the plain reference model: state, end flag, the values in sight, the visible records in
-// order and the place of the current one.
+// order, read record by record and column by column, and the place of the current one.
 #include "tests/RandomRun.h"
 #include "tests/data/DataChain.h"
 #include "tests/data/ViewModel.h"
@@ -41,6 +41,30 @@ Combatant Read(const TWorkingView& view) {
     if (const QVariant passes = Get(view, "Passes"); !passes.isNull())
         combatant.passes = passes.toInt();
     return combatant;
+}
+
+/// The visible records read column by column, which sees the stored records in every state.
+std::vector<Combatant> ReadColumns(const TWorkingView& view) {
+    const auto field = [&](const char* name) { return &view.FieldByName(QLatin1String(name)); };
+    const RecordColumns read =
+        view.ReadColumns({field("Name"), field("Init"), field("Active"), field("Passes")});
+    const ValueColumn& name = read.Columns[0];
+    const ValueColumn& init = read.Columns[1];
+    const ValueColumn& active = read.Columns[2];
+    const ValueColumn& passes = read.Columns[3];
+    std::vector<Combatant> combatants(static_cast<std::size_t>(read.Count));
+    for (std::size_t i = 0; i < combatants.size(); ++i) {
+        Combatant& combatant = combatants[i];
+        if (!name.Blank[i])
+            combatant.name = QString::fromUtf8(name.Utf8(static_cast<int>(i)));
+        if (!init.Blank[i])
+            combatant.init = init.Numbers[i];
+        if (!active.Blank[i])
+            combatant.active = active.Numbers[i] == 1;
+        if (!passes.Blank[i])
+            combatant.passes = passes.Numbers[i];
+    }
+    return combatants;
 }
 
 QString Describe(const std::vector<Combatant>& combatants) {
@@ -167,6 +191,9 @@ private:
             wrong = expectSame("end flag", flag(view_.Eof()), flag(model_.Eof()));
         if (wrong.isEmpty())
             wrong = expectSame("filtered", flag(view_.Filtered()), flag(model_.Filtered()));
+        if (wrong.isEmpty())
+            wrong = expectSame("read by columns", Describe(ReadColumns(view_)),
+                               Describe(model_.Visible()));
         if (wrong.isEmpty() && model_.Editing())
             wrong = expectSame("copy", Describe(Read(view_)), Describe(model_.Copy())) +
                     expectSame("modified", flag(view_.Modified()), flag(model_.Modified()));
