@@ -9,16 +9,19 @@ namespace {
 
 constexpr std::uint64_t kGolden = 0x9E3779B97F4A7C15ULL;
 
-/// Bookmarks are short and often counters: fold them eight bytes at a time, and let the
-/// multiplication spread neighbouring values over the table's high bits.
+/// Bookmarks are short and often counters: take them four bytes at a time, and let the
+/// multiplication spread neighbouring values over the high bits that pick the slot.
 std::uint64_t Hash(std::string_view bytes) {
-    std::uint64_t hash = bytes.size();
-    for (std::size_t at = 0; at < bytes.size(); at += sizeof(std::uint64_t)) {
-        std::uint64_t word = 0;
-        std::memcpy(&word, bytes.data() + at, std::min(sizeof word, bytes.size() - at));
-        hash = std::rotl(hash * kGolden, 29) ^ word;
+    std::uint64_t hash = 0;
+    std::size_t at = 0;
+    for (; at + sizeof(std::uint32_t) <= bytes.size(); at += sizeof(std::uint32_t)) {
+        std::uint32_t word = 0;
+        std::memcpy(&word, bytes.data() + at, sizeof word);
+        hash = (hash ^ word) * kGolden;
     }
-    return hash * kGolden;
+    for (; at < bytes.size(); ++at)
+        hash = (hash ^ static_cast<unsigned char>(bytes[at])) * kGolden;
+    return hash;
 }
 
 } // namespace

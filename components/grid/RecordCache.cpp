@@ -3,7 +3,6 @@
 #include "components/grid/Utf8Order.h"
 
 #include <algorithm>
-#include <climits>
 
 namespace trevalo {
 
@@ -113,7 +112,7 @@ int RecordCache::IndexOf(QByteArrayView bookmark) const {
 
 void RecordCache::WriteSortKeys(int field, bool descending, std::int64_t* keys,
                                 std::size_t stride) const {
-    constexpr std::int64_t kNull = std::int64_t{INT32_MIN} - 1;
+    constexpr std::int64_t kNull = -kSortKeyBound;
     const ValueColumn& column = Column(field);
     const std::int32_t* numbers =
         column.Type == engine::FieldType::String ? Ranks(field).data() : column.Numbers.data();

@@ -9,6 +9,7 @@
 #include "components/grid/CacheValue.h"
 
 #include <QByteArrayView>
+#include <climits>
 #include <cstdint>
 #include <vector>
 
@@ -16,6 +17,9 @@ namespace trevalo {
 
 class RecordCache {
 public:
+    /// Every sort key lies within plus or minus this: a null is its negative before negation.
+    static constexpr std::int64_t kSortKeyBound = std::int64_t{INT32_MAX} + 2;
+
     RecordCache() = default;
     /// Takes over what the working view read.
     explicit RecordCache(RecordColumns columns);

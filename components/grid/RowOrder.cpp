@@ -5,6 +5,20 @@
 
 namespace trevalo {
 
+namespace {
+
+constexpr int kRecordBits = 31;
+constexpr std::uint64_t kRecordMask = (std::uint64_t{1} << kRecordBits) - 1;
+
+/// \p key (33 bits once made non-negative) above \p record (31 bits): one number that orders
+/// as the pair does.
+std::uint64_t Pack(std::int64_t key, int record) {
+    return static_cast<std::uint64_t>(key + RecordCache::kSortKeyBound) << kRecordBits |
+           static_cast<std::uint64_t>(record);
+}
+
+} // namespace
+
 void RowOrder::Rebuild(const RecordCache& cache, const QList<SortKey>& keys, int groupKeys,
                        const EditPin& pin, const ViewFilter& filter) {
     const int count = cache.Count();
@@ -40,24 +54,29 @@ void RowOrder::Sort(const RecordCache& cache, const QList<SortKey>& keys, int pi
         const SortKey& key = keys[static_cast<qsizetype>(k)];
         cache.WriteSortKeys(key.Field, key.Order == SortOrder::Descending, keys_.data() + k, width);
     }
-    // The major key travels with its record, so that only ties look the other keys up.
-    entries_.clear();
+    // The major key above the record index in one plain number, so that std::sort compares
+    // numbers; only ties on the major key look the other keys up.
+    packed_.clear();
     for (int record = 0; record < count; ++record)
         if (record != pinned)
-            entries_.push_back({keys_[static_cast<std::size_t>(record) * width], record});
-    const std::int64_t* table = keys_.data();
-    std::sort(entries_.begin(), entries_.end(), [table, width](const Entry& x, const Entry& y) {
-        if (x.Key != y.Key)
-            return x.Key < y.Key;
-        const std::int64_t* a = table + static_cast<std::size_t>(x.Record) * width;
-        const std::int64_t* b = table + static_cast<std::size_t>(y.Record) * width;
-        for (std::size_t k = 1; k < width; ++k)
-            if (a[k] != b[k])
-                return a[k] < b[k];
-        return x.Record < y.Record;
-    });
-    for (const Entry& entry : entries_)
-        sorted_.push_back(entry.Record);
+            packed_.push_back(Pack(keys_[static_cast<std::size_t>(record) * width], record));
+    if (width == 1) {
+        std::sort(packed_.begin(), packed_.end());
+    } else {
+        const std::int64_t* table = keys_.data();
+        std::sort(packed_.begin(), packed_.end(), [table, width](std::uint64_t x, std::uint64_t y) {
+            if (x >> kRecordBits != y >> kRecordBits)
+                return x < y;
+            const std::int64_t* a = table + (x & kRecordMask) * width;
+            const std::int64_t* b = table + (y & kRecordMask) * width;
+            for (std::size_t k = 1; k < width; ++k)
+                if (a[k] != b[k])
+                    return a[k] < b[k];
+            return x < y;
+        });
+    }
+    for (const std::uint64_t entry : packed_)
+        sorted_.push_back(static_cast<int>(entry & kRecordMask));
 }
 
 void RowOrder::InsertPin(const RecordCache& cache, const QList<SortKey>& keys, int groupKeys,

@@ -48,16 +48,11 @@ private:
         return passes_.empty() || passes_[static_cast<std::size_t>(record)];
     }
 
-    struct Entry {
-        std::int64_t Key; ///< the record's major sort key
-        int Record;
-    };
-
     std::vector<int> sorted_;          ///< every record but the pinned one, in sort order
     std::vector<std::uint8_t> passes_; ///< per record whether the filter passes it; empty: all
     std::vector<int> shown_;
-    std::vector<std::int64_t> keys_; ///< per record its sort keys; kept for its capacity
-    std::vector<Entry> entries_;     ///< the sort's work; kept for its capacity
+    std::vector<std::int64_t> keys_;    ///< per record its sort keys; kept for its capacity
+    std::vector<std::uint64_t> packed_; ///< per record its major key and index; kept likewise
 };
 
 } // namespace trevalo

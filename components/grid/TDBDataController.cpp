@@ -14,40 +14,6 @@ void ReadInto(RecordCache& cache, int record, const QList<const TField*>& fields
                        fields[field] ? ReadCacheValue(*fields[field]) : CacheValue{});
 }
 
-// Interim: the walk until the working view reads columns itself.
-RecordColumns WalkColumns(TWorkingView& view, const QList<const TField*>& fields) {
-    RecordColumns read;
-    read.Columns.resize(static_cast<std::size_t>(fields.size()));
-    for (int k = 0; k < fields.size(); ++k)
-        read.Columns[static_cast<std::size_t>(k)].Type =
-            fields[k] ? fields[k]->DataType() : engine::FieldType::Integer;
-    const TCursorPosition position = view.SavePosition();
-    for (view.First(); !view.Eof(); view.Next()) {
-        const QByteArray bookmark = view.GetBookmark();
-        read.BookmarkSize = static_cast<std::uint32_t>(bookmark.size());
-        read.Bookmarks.insert(read.Bookmarks.end(), bookmark.cbegin(), bookmark.cend());
-        for (int k = 0; k < fields.size(); ++k) {
-            ValueColumn& column = read.Columns[static_cast<std::size_t>(k)];
-            const CacheValue value = fields[k] ? ReadCacheValue(*fields[k]) : CacheValue{};
-            column.Blank.push_back(std::holds_alternative<std::monostate>(value) ? 1 : 0);
-            if (column.Type == engine::FieldType::String) {
-                const QByteArray utf8 =
-                    value.index() == 3 ? std::get<QString>(value).toUtf8() : QByteArray();
-                column.Start.push_back(static_cast<std::uint32_t>(column.Text.size()));
-                column.Length.push_back(static_cast<std::uint32_t>(utf8.size()));
-                column.Text.append(utf8.constData(), static_cast<std::size_t>(utf8.size()));
-            } else {
-                column.Numbers.push_back(value.index() == 1   ? std::get<std::int32_t>(value)
-                                         : value.index() == 2 ? std::get<bool>(value)
-                                                              : 0);
-            }
-        }
-        ++read.Count;
-    }
-    view.RestorePosition(position);
-    return read;
-}
-
 } // namespace
 
 TDBDataController::TDBDataController() = default;
@@ -391,7 +357,7 @@ void TDBDataController::ReadRecords(TWorkingView& view) {
     for (const TField* field : fields)
         if (field)
             CheckCacheable(*field);
-    cache_ = RecordCache(WalkColumns(view, fields));
+    cache_ = RecordCache(view.ReadColumns(fields));
     pin_ = {};
     current_ = cache_.IndexOf(view.GetBookmark());
     rows_.PruneExpansion(cache_, grouping_);
