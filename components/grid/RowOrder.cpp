@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <iterator>
+#include <numeric>
 
 namespace trevalo {
 
@@ -19,33 +20,12 @@ std::uint64_t Pack(std::int64_t key, int record) {
 
 } // namespace
 
-void RowOrder::Rebuild(const RecordCache& cache, const QList<SortKey>& keys, int groupKeys,
-                       const EditPin& pin, const ViewFilter& filter) {
+void RowOrder::Sort(const RecordCache& cache, const QList<SortKey>& keys) {
     const int count = cache.Count();
-    Sort(cache, keys, pin.Record);
-    passes_.clear();
-    if (filter.IsEmpty()) {
-        shown_ = sorted_;
-    } else {
-        passes_.resize(static_cast<std::size_t>(count));
-        for (int record = 0; record < count; ++record)
-            passes_[static_cast<std::size_t>(record)] = filter.Passes(cache, record) ? 1 : 0;
-        shown_.clear();
-        std::copy_if(sorted_.cbegin(), sorted_.cend(), std::back_inserter(shown_),
-                     [this](int record) { return Passes(record); });
-    }
-    if (pin.Record >= 0 && pin.Record < count)
-        InsertPin(cache, keys, groupKeys, pin);
-}
-
-void RowOrder::Sort(const RecordCache& cache, const QList<SortKey>& keys, int pinned) {
-    const int count = cache.Count();
-    sorted_.clear();
+    sorted_.resize(static_cast<std::size_t>(count));
     // Without keys the record order is the sort order already.
     if (keys.isEmpty()) {
-        for (int record = 0; record < count; ++record)
-            if (record != pinned)
-                sorted_.push_back(record);
+        std::iota(sorted_.begin(), sorted_.end(), 0);
         return;
     }
     const auto width = static_cast<std::size_t>(keys.size());
@@ -56,10 +36,10 @@ void RowOrder::Sort(const RecordCache& cache, const QList<SortKey>& keys, int pi
     }
     // The major key above the record index in one plain number, so that std::sort compares
     // numbers; only ties on the major key look the other keys up.
-    packed_.clear();
+    packed_.resize(static_cast<std::size_t>(count));
     for (int record = 0; record < count; ++record)
-        if (record != pinned)
-            packed_.push_back(Pack(keys_[static_cast<std::size_t>(record) * width], record));
+        packed_[static_cast<std::size_t>(record)] =
+            Pack(keys_[static_cast<std::size_t>(record) * width], record);
     if (width == 1) {
         std::sort(packed_.begin(), packed_.end());
     } else {
@@ -75,8 +55,27 @@ void RowOrder::Sort(const RecordCache& cache, const QList<SortKey>& keys, int pi
             return x < y;
         });
     }
-    for (const std::uint64_t entry : packed_)
-        sorted_.push_back(static_cast<int>(entry & kRecordMask));
+    std::transform(packed_.cbegin(), packed_.cend(), sorted_.begin(),
+                   [](std::uint64_t entry) { return static_cast<int>(entry & kRecordMask); });
+}
+
+void RowOrder::LayOut(const RecordCache& cache, const QList<SortKey>& keys, int groupKeys,
+                      const EditPin& pin, const ViewFilter& filter) {
+    const int count = cache.Count();
+    Q_ASSERT_X(sorted_.size() == static_cast<std::size_t>(count), "RowOrder::LayOut",
+               "the records changed since the last sort");
+    pinned_ = pin.Record;
+    passes_.clear();
+    if (!filter.IsEmpty()) {
+        passes_.resize(static_cast<std::size_t>(count));
+        for (int record = 0; record < count; ++record)
+            passes_[static_cast<std::size_t>(record)] = filter.Passes(cache, record) ? 1 : 0;
+    }
+    shown_.clear();
+    std::copy_if(sorted_.cbegin(), sorted_.cend(), std::back_inserter(shown_),
+                 [this](int record) { return record != pinned_ && Passes(record); });
+    if (pin.Record >= 0 && pin.Record < count)
+        InsertPin(cache, keys, groupKeys, pin);
 }
 
 void RowOrder::InsertPin(const RecordCache& cache, const QList<SortKey>& keys, int groupKeys,
@@ -101,15 +100,17 @@ void RowOrder::InsertPin(const RecordCache& cache, const QList<SortKey>& keys, i
 
 void RowOrder::Clear() {
     sorted_.clear();
+    pinned_ = -1;
     passes_.clear();
     shown_.clear();
 }
 
 int RowOrder::Following(int record) const {
     auto next = std::find(sorted_.cbegin(), sorted_.cend(), record);
-    if (next == sorted_.cend())
+    if (record == pinned_ || next == sorted_.cend())
         return -1;
-    next = std::find_if(next + 1, sorted_.cend(), [this](int each) { return Passes(each); });
+    next = std::find_if(next + 1, sorted_.cend(),
+                        [this](int each) { return each != pinned_ && Passes(each); });
     return next == sorted_.cend() ? -1 : *next;
 }
 

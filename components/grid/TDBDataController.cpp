@@ -144,13 +144,13 @@ void TDBDataController::SetColumnFilter(int field, std::optional<ColumnFilter> f
         filter_.Set(field, *filter);
     else
         filter_.Remove(field);
-    RebuildRows();
+    PlaceRows();
     Changed();
 }
 
 void TDBDataController::ClearFilter() {
     filter_.Clear();
-    RebuildRows();
+    PlaceRows();
     Changed();
 }
 
@@ -184,8 +184,13 @@ GroupPath TDBDataController::GroupOf(int record) const {
 }
 
 void TDBDataController::RebuildRows() {
-    order_.Rebuild(cache_, RowSortKeys(sortList_, grouping_), static_cast<int>(grouping_.size()),
-                   pin_, filter_);
+    order_.Sort(cache_, RowSortKeys(sortList_, grouping_));
+    PlaceRows();
+}
+
+void TDBDataController::PlaceRows() {
+    order_.LayOut(cache_, RowSortKeys(sortList_, grouping_), static_cast<int>(grouping_.size()),
+                  pin_, filter_);
     LayOutRows();
 }
 
@@ -300,7 +305,7 @@ void TDBDataController::PinEdited() {
         return;
     pin_ = {current_, order_.Following(current_), GroupOf(current_)};
     focusedGroup_.clear();
-    RebuildRows();
+    PlaceRows();
     Changed();
 }
 

@@ -118,6 +118,9 @@ private:
     GroupPath GroupOf(int record) const;
     /// Re-sorts and lays the rows out again.
     void RebuildRows();
+    /// Shows the sorted records under the pin and the view filter, and lays the rows out; for
+    /// a change that leaves every value and sort key as it was.
+    void PlaceRows();
     /// Lays the sorted records out again, as after a change of expansion.
     void LayOutRows();
     void Changed();
