@@ -16,8 +16,14 @@ template <class T> void InsertAt(std::vector<T>& values, int record, int count) 
 
 } // namespace
 
-RecordCache::RecordCache(RecordColumns columns)
-    : columns_(std::move(columns)) {
+RecordCache::RecordCache(RecordColumns columns) {
+    Take(std::move(columns));
+}
+
+void RecordCache::Take(RecordColumns columns) {
+    columns_ = std::move(columns);
+    stored_.clear();
+    ranks_.clear();
     index_.Rebuild(columns_, stored_);
 }
 

@@ -23,6 +23,9 @@ public:
     RecordCache() = default;
     /// Takes over what the working view read.
     explicit RecordCache(RecordColumns columns);
+    /// Takes over what the working view read, in place of all it held; the bookmark table
+    /// keeps its memory.
+    void Take(RecordColumns columns);
     /// No records; one field of each of \p types.
     explicit RecordCache(const std::vector<engine::FieldType>& types);
 

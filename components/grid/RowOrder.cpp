@@ -22,12 +22,14 @@ std::uint64_t Pack(std::int64_t key, int record) {
 
 void RowOrder::Sort(const RecordCache& cache, const QList<SortKey>& keys) {
     const int count = cache.Count();
-    sorted_.resize(static_cast<std::size_t>(count));
-    // Without keys the record order is the sort order already.
-    if (keys.isEmpty()) {
+    // The last order is nearly the new one after a post, which the sort then goes through fast;
+    // without keys the record order is the sort order already.
+    if (keys.isEmpty() || sorted_.size() != static_cast<std::size_t>(count)) {
+        sorted_.resize(static_cast<std::size_t>(count));
         std::iota(sorted_.begin(), sorted_.end(), 0);
-        return;
     }
+    if (keys.isEmpty())
+        return;
     const auto width = static_cast<std::size_t>(keys.size());
     keys_.resize(static_cast<std::size_t>(count) * width);
     for (std::size_t k = 0; k < width; ++k) {
@@ -37,9 +39,9 @@ void RowOrder::Sort(const RecordCache& cache, const QList<SortKey>& keys) {
     // The major key above the record index in one plain number, so that std::sort compares
     // numbers; only ties on the major key look the other keys up.
     packed_.resize(static_cast<std::size_t>(count));
-    for (int record = 0; record < count; ++record)
-        packed_[static_cast<std::size_t>(record)] =
-            Pack(keys_[static_cast<std::size_t>(record) * width], record);
+    std::transform(sorted_.cbegin(), sorted_.cend(), packed_.begin(), [&](int record) {
+        return Pack(keys_[static_cast<std::size_t>(record) * width], record);
+    });
     if (width == 1) {
         std::sort(packed_.begin(), packed_.end());
     } else {
@@ -71,9 +73,13 @@ void RowOrder::LayOut(const RecordCache& cache, const QList<SortKey>& keys, int 
         for (int record = 0; record < count; ++record)
             passes_[static_cast<std::size_t>(record)] = filter.Passes(cache, record) ? 1 : 0;
     }
-    shown_.clear();
-    std::copy_if(sorted_.cbegin(), sorted_.cend(), std::back_inserter(shown_),
-                 [this](int record) { return record != pinned_ && Passes(record); });
+    if (passes_.empty() && pinned_ < 0) {
+        shown_ = sorted_;
+    } else {
+        shown_.clear();
+        std::copy_if(sorted_.cbegin(), sorted_.cend(), std::back_inserter(shown_),
+                     [this](int record) { return record != pinned_ && Passes(record); });
+    }
     if (pin.Record >= 0 && pin.Record < count)
         InsertPin(cache, keys, groupKeys, pin);
 }

@@ -362,7 +362,7 @@ void TDBDataController::ReadRecords(TWorkingView& view) {
     for (const TField* field : fields)
         if (field)
             CheckCacheable(*field);
-    cache_ = RecordCache(view.ReadColumns(fields));
+    cache_.Take(view.ReadColumns(fields));
     pin_ = {};
     current_ = cache_.IndexOf(view.GetBookmark());
     rows_.PruneExpansion(cache_, grouping_);
