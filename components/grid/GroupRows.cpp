@@ -63,7 +63,8 @@ void GroupRows::Rebuild(const RecordCache& cache, const std::vector<int>& record
                         const QList<int>& grouping, const EditPin& pin) {
     pinGroup_ = pin.Record >= 0 ? pin.Group : GroupPath{};
     rows_.clear();
-    paths_.clear();
+    groups_.clear();
+    levels_ = static_cast<int>(grouping.size());
     recordRows_.assign(static_cast<std::size_t>(cache.Count()), -1);
     if (grouping.isEmpty()) {
         LayOutFlat(records);
@@ -85,8 +86,8 @@ void GroupRows::Rebuild(const RecordCache& cache, const std::vector<int>& record
         for (qsizetype level = changed; level < levels && collapsedRow < 0; ++level) {
             GroupPath prefix = groups.Path(record, level + 1);
             const bool expanded = IsExpanded(prefix);
-            rows_.push_back({-1, static_cast<int>(level), record, static_cast<int>(paths_.size())});
-            paths_.push_back(std::move(prefix));
+            rows_.push_back(-1 - static_cast<int>(groups_.size()));
+            groups_.push_back({Count() - 1, static_cast<int>(level), record, std::move(prefix)});
             if (!expanded) {
                 collapsedRow = Count() - 1;
                 collapsedLevel = level;
@@ -95,7 +96,7 @@ void GroupRows::Rebuild(const RecordCache& cache, const std::vector<int>& record
         const auto at = static_cast<std::size_t>(record);
         if (collapsedRow < 0) {
             recordRows_[at] = Count();
-            rows_.push_back({record, static_cast<int>(levels), record, -1});
+            rows_.push_back(record);
         }
         shownRows_[at] = collapsedRow < 0 ? recordRows_[at] : collapsedRow;
         previous = record;
@@ -103,35 +104,41 @@ void GroupRows::Rebuild(const RecordCache& cache, const std::vector<int>& record
 }
 
 void GroupRows::LayOutFlat(const std::vector<int>& records) {
-    rows_.resize(records.size());
-    for (std::size_t row = 0; row < records.size(); ++row) {
-        rows_[row] = {records[row], 0, records[row], -1};
+    rows_ = records;
+    for (std::size_t row = 0; row < records.size(); ++row)
         recordRows_[static_cast<std::size_t>(records[row])] = static_cast<int>(row);
-    }
     shownRows_ = recordRows_;
 }
 
 void GroupRows::Clear() {
     rows_.clear();
-    paths_.clear();
+    groups_.clear();
     recordRows_.clear();
     shownRows_.clear();
 }
 
-int GroupRows::Record(int row) const {
-    return Valid(row) ? At(row).Record : -1;
+int GroupRows::Level(int row) const {
+    if (!Valid(row))
+        return -1;
+    return IsGroup(row) ? GroupAt(row).Level : levels_;
 }
 
 const GroupPath& GroupRows::Path(int row) const {
     static const GroupPath none;
-    return IsGroup(row) ? paths_[static_cast<std::size_t>(At(row).Path)] : none;
+    return IsGroup(row) ? GroupAt(row).Path : none;
+}
+
+int GroupRows::FirstRecord(int row) const {
+    if (!Valid(row))
+        return -1;
+    return IsGroup(row) ? GroupAt(row).First : At(row);
 }
 
 int GroupRows::GroupEnd(int row) const {
     if (!IsGroup(row))
         return row + 1;
     int end = row + 1;
-    while (end < Count() && At(end).Level > At(row).Level)
+    while (end < Count() && Level(end) > Level(row))
         ++end;
     return end;
 }
@@ -139,10 +146,9 @@ int GroupRows::GroupEnd(int row) const {
 int GroupRows::GroupRow(const GroupPath& path) const {
     if (path.empty())
         return -1;
-    const auto found = std::find_if(rows_.cbegin(), rows_.cend(), [&](const Line& line) {
-        return line.Record < 0 && paths_[static_cast<std::size_t>(line.Path)] == path;
-    });
-    return found == rows_.cend() ? -1 : static_cast<int>(found - rows_.cbegin());
+    const auto found = std::find_if(groups_.cbegin(), groups_.cend(),
+                                    [&path](const Group& group) { return group.Path == path; });
+    return found == groups_.cend() ? -1 : found->Row;
 }
 
 bool GroupRows::IsExpanded(const GroupPath& path) const {
