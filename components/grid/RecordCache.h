@@ -17,17 +17,19 @@ namespace trevalo {
 
 class RecordCache {
 public:
-    /// Every sort key lies within plus or minus this: a null is its negative before negation.
+    /// Every sort key lies within plus or minus this; a null's key is its negative, before a
+    /// descending key negates it.
     static constexpr std::int64_t kSortKeyBound = std::int64_t{INT32_MAX} + 2;
 
     RecordCache() = default;
     /// Takes over what the working view read.
     explicit RecordCache(RecordColumns columns);
+    /// No records; one field of each of \p types.
+    explicit RecordCache(const std::vector<engine::FieldType>& types);
+
     /// Takes over what the working view read, in place of all it held; the bookmark table
     /// keeps its memory.
     void Take(RecordColumns columns);
-    /// No records; one field of each of \p types.
-    explicit RecordCache(const std::vector<engine::FieldType>& types);
 
     int FieldCount() const { return static_cast<int>(columns_.Columns.size()); }
     int Count() const { return columns_.Count; }
