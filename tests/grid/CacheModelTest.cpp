@@ -292,7 +292,7 @@ private:
             return aimed == edited ? QString() : aimed;
         }
         case 7: {
-            static const QList<QList<int>> groupings{{}, {1}, {2}, {1, 2}, {2, 0}};
+            static const QList<QList<int>> groupings{{}, {1}, {2}, {0}, {1, 2}, {2, 0}};
             const QList<int>& grouping = groupings[Pick(int(groupings.size()))];
             log_ << QStringLiteral("group %1").arg(grouping.size());
             const QString before = Id(grid_.CurrentRecord());
