@@ -5,6 +5,7 @@
 #include "RecordBase.h"
 
 #include <algorithm>
+#include <array>
 #include <cstring>
 
 namespace trevalo::engine {
@@ -238,9 +239,19 @@ Status RecordCursor::ReadBlock(std::uint32_t* position, RecordBlock* block) {
     if (const Status status = BlockWriter::Check(table_->layout, *block); status != kOk)
         return status;
     BlockWriter writer(table_->layout, *block);
+    std::array<std::size_t, BlockWriter::kBatch> batch{};
     std::size_t at = NextVisible(*position);
-    while (at < records.size() && !writer.Full() && writer.Append(records[at]))
-        at = NextVisible(at + 1);
+    while (at < records.size() && writer.Room() > 0) {
+        const std::size_t most = std::min<std::size_t>(batch.size(), writer.Room());
+        std::size_t size = 0;
+        for (; size < most && at < records.size(); at = NextVisible(at + 1))
+            batch[size++] = at;
+        if (const std::size_t written = writer.Append(records, {batch.data(), size});
+            written < size) {
+            at = batch[written];
+            break;
+        }
+    }
     if (block->count == 0 && at < records.size())
         return kBufferTooSmall;
     *position = static_cast<std::uint32_t>(at);

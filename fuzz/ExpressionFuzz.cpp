@@ -1,6 +1,8 @@
 // Bytes as an expression through the engine's contract: a first byte of the assignment opcode
 // makes them a column default of a fresh table, anything else a filter on a small table, which
-// is then walked both ways with every field read.
+// is then read in blocks shaped by the input's last bytes and walked both ways with every field
+// read.
+#include "fuzz/BlockRead.h"
 #include "fuzz/EngineTable.h"
 
 using namespace trevalo;
@@ -23,6 +25,7 @@ void AsFilter(const std::uint8_t* data, std::size_t size) {
     std::uint32_t handle = 0;
     if (table.Cursor().AddFilter(data, static_cast<std::uint32_t>(size), &handle) != engine::kOk)
         return;
+    CheckBlockRead(table, data, size);
     table.WalkBothWays();
     if (table.Cursor().DropFilter(handle) != engine::kOk)
         Disagree("an installed filter could not be dropped");

@@ -1,5 +1,7 @@
 // Bytes as a data packet through the engine's contract: opened, its columns and defaults read,
-// walked both ways, then a record inserted, the current one modified and deleted.
+// read in blocks and walked both ways, then a record inserted, the current one modified and
+// deleted, and read again. The input's last bytes shape the blocks.
+#include "fuzz/BlockRead.h"
 #include "fuzz/EngineTable.h"
 
 using namespace trevalo;
@@ -14,6 +16,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     std::uint32_t length = 0;
     table->Base().GetAttribute(engine::kPacketAttribute, "DEFAULT_VALUE", &found, &type, nullptr,
                                &length);
+    CheckBlockRead(*table, data, size);
     table->WalkBothWays();
 
     engine::IRecordCursor& cursor = table->Cursor();
@@ -30,6 +33,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         cursor.ModifyRecord(record.data());
         cursor.DeleteRecord();
     }
+    CheckBlockRead(*table, data, size);
     table->WalkBothWays();
     return 0;
 }

@@ -144,7 +144,7 @@ struct BlockColumn {
 struct RecordBlock {
     std::uint32_t capacity; ///< records each array holds
     std::uint32_t columnCount;
-    BlockColumn* columns;
+    BlockColumn* columns;    ///< may be null when columnCount is 0: bookmarks only
     std::uint8_t* bookmarks; ///< capacity × bookmark size bytes
     std::uint32_t count;     ///< out: records written
     std::uint8_t end;        ///< out: 1 when no visible record follows the block

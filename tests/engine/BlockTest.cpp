@@ -35,6 +35,8 @@ public:
     Arrays(View& view, const std::vector<std::uint32_t>& fields, std::uint32_t capacity,
            std::uint32_t textCapacity)
         : bookmarks_(capacity * sizeof(std::uint32_t)) {
+        // The block points into these, short texts included: they must never move.
+        owned_.reserve(fields.size());
         for (const std::uint32_t field : fields) {
             const bool isString = TypeOf(view, field) == FieldType::String;
             Owned& owned = owned_.emplace_back();
@@ -298,7 +300,7 @@ TEST(ReadBlock, EndsBeforeTheRecordWhoseTextDoesNotFitAndResumesThere) {
     View view(CombatantPacket());
     for (const char* shape : {"ddd", "ccc", "bb", "a"})
         ASSERT_EQ(view.Cursor().InsertRecord(view.Combatant(shape).data()), kOk);
-    // Two string columns: the second's text runs out first, so the first gives back its bytes.
+    // Two string columns: the second's text runs out first, and the first holds no more records.
     Arrays arrays(view, {kName, kInit, kName}, 4, 6);
     arrays.Column(0).textCapacity = 100;
     std::uint32_t position = 0;
