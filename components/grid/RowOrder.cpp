@@ -21,6 +21,7 @@ std::uint64_t Pack(std::int64_t key, int record) {
 } // namespace
 
 void RowOrder::Sort(const RecordCache& cache, const QList<SortKey>& keys) {
+    keys_ = keys;
     const int count = cache.Count();
     // The last order is nearly the new one after a post, which the sort then goes through fast;
     // without keys the record order is the sort order already.
@@ -31,21 +32,22 @@ void RowOrder::Sort(const RecordCache& cache, const QList<SortKey>& keys) {
     if (keys.isEmpty())
         return;
     const auto width = static_cast<std::size_t>(keys.size());
-    keys_.resize(static_cast<std::size_t>(count) * width);
+    table_.resize(static_cast<std::size_t>(count) * width);
     for (std::size_t k = 0; k < width; ++k) {
         const SortKey& key = keys[static_cast<qsizetype>(k)];
-        cache.WriteSortKeys(key.Field, key.Order == SortOrder::Descending, keys_.data() + k, width);
+        cache.WriteSortKeys(key.Field, key.Order == SortOrder::Descending, table_.data() + k,
+                            width);
     }
     // The major key above the record index in one plain number, so that std::sort compares
     // numbers; only ties on the major key look the other keys up.
     packed_.resize(static_cast<std::size_t>(count));
     std::transform(sorted_.cbegin(), sorted_.cend(), packed_.begin(), [&](int record) {
-        return Pack(keys_[static_cast<std::size_t>(record) * width], record);
+        return Pack(table_[static_cast<std::size_t>(record) * width], record);
     });
     if (width == 1) {
         std::sort(packed_.begin(), packed_.end());
     } else {
-        const std::int64_t* table = keys_.data();
+        const std::int64_t* table = table_.data();
         std::sort(packed_.begin(), packed_.end(), [table, width](std::uint64_t x, std::uint64_t y) {
             if (x >> kRecordBits != y >> kRecordBits)
                 return x < y;
@@ -61,8 +63,8 @@ void RowOrder::Sort(const RecordCache& cache, const QList<SortKey>& keys) {
                    [](std::uint64_t entry) { return static_cast<int>(entry & kRecordMask); });
 }
 
-void RowOrder::LayOut(const RecordCache& cache, const QList<SortKey>& keys, int groupKeys,
-                      const EditPin& pin, const ViewFilter& filter) {
+void RowOrder::LayOut(const RecordCache& cache, int groupKeys, const EditPin& pin,
+                      const ViewFilter& filter) {
     const int count = cache.Count();
     Q_ASSERT_X(sorted_.size() == static_cast<std::size_t>(count), "RowOrder::LayOut",
                "the records changed since the last sort");
@@ -81,15 +83,14 @@ void RowOrder::LayOut(const RecordCache& cache, const QList<SortKey>& keys, int 
                      [this](int record) { return record != pinned_ && Passes(record); });
     }
     if (pin.Record >= 0 && pin.Record < count)
-        InsertPin(cache, keys, groupKeys, pin);
+        InsertPin(cache, groupKeys, pin);
 }
 
-void RowOrder::InsertPin(const RecordCache& cache, const QList<SortKey>& keys, int groupKeys,
-                         const EditPin& pin) {
+void RowOrder::InsertPin(const RecordCache& cache, int groupKeys, const EditPin& pin) {
     // The pin's group against a record's: <0 when the group comes first.
     const auto groupOrder = [&](int record) {
         for (int level = 0; level < groupKeys; ++level) {
-            const SortKey& key = keys[level];
+            const SortKey& key = keys_[level];
             const int result = CompareCacheValues(pin.Group[static_cast<std::size_t>(level)],
                                                   cache.Value(record, key.Field));
             if (result != 0)
@@ -105,6 +106,7 @@ void RowOrder::InsertPin(const RecordCache& cache, const QList<SortKey>& keys, i
 }
 
 void RowOrder::Clear() {
+    keys_.clear();
     sorted_.clear();
     pinned_ = -1;
     passes_.clear();

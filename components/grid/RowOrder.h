@@ -29,11 +29,11 @@ public:
     /// keys change; a pin or a filter alone only needs LayOut.
     void Sort(const RecordCache& cache, const QList<SortKey>& keys);
     /// Every record that \p filter passes in sort order, the pinned one held in its place.
-    /// The first \p groupKeys of the sort's \p keys are the grouping ones: the pinned record
-    /// goes before its anchor when that stands in the pin's group, else after the last record
-    /// of its group.
-    void LayOut(const RecordCache& cache, const QList<SortKey>& keys, int groupKeys,
-                const EditPin& pin, const ViewFilter& filter);
+    /// The first \p groupKeys of the sort's keys are the grouping ones: the pinned record goes
+    /// before its anchor when that stands in the pin's group, else after the last record of
+    /// its group.
+    void LayOut(const RecordCache& cache, int groupKeys, const EditPin& pin,
+                const ViewFilter& filter);
     void Clear();
 
     /// The records in display order.
@@ -44,17 +44,17 @@ public:
 
 private:
     /// Shows the pinned record in place of its anchor, or first in its group.
-    void InsertPin(const RecordCache& cache, const QList<SortKey>& keys, int groupKeys,
-                   const EditPin& pin);
+    void InsertPin(const RecordCache& cache, int groupKeys, const EditPin& pin);
     bool Passes(int record) const {
         return passes_.empty() || passes_[static_cast<std::size_t>(record)];
     }
 
+    QList<SortKey> keys_;              ///< the keys of the last sort
     std::vector<int> sorted_;          ///< every record in sort order
     int pinned_ = -1;                  ///< the pinned record at the last lay-out
     std::vector<std::uint8_t> passes_; ///< per record whether the filter passes it; empty: all
     std::vector<int> shown_;
-    std::vector<std::int64_t> keys_;    ///< per record its sort keys; kept for its capacity
+    std::vector<std::int64_t> table_;   ///< per record its sort keys; kept for its capacity
     std::vector<std::uint64_t> packed_; ///< per record its major key and index; kept likewise
 };
 

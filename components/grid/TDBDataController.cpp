@@ -189,8 +189,7 @@ void TDBDataController::RebuildRows() {
 }
 
 void TDBDataController::PlaceRows() {
-    order_.LayOut(cache_, RowSortKeys(sortList_, grouping_), static_cast<int>(grouping_.size()),
-                  pin_, filter_);
+    order_.LayOut(cache_, static_cast<int>(grouping_.size()), pin_, filter_);
     LayOutRows();
 }
 
