@@ -40,7 +40,14 @@ int CompareCacheValues(const CacheValue& a, const CacheValue& b) {
     }
 }
 
+void CheckCacheable(const TField& field) {
+    if (field.DataType() == engine::FieldType::Float)
+        throw EDatabaseError(QStringLiteral("Field '%1' of type %2 cannot be shown in a grid")
+                                 .arg(field.FieldName(), TField::TypeName(field.DataType())));
+}
+
 CacheValue ReadCacheValue(const TField& field) {
+    CheckCacheable(field);
     const QVariant value = field.Value();
     if (value.isNull())
         return {};
@@ -54,8 +61,7 @@ CacheValue ReadCacheValue(const TField& field) {
     case engine::FieldType::Float:
         break;
     }
-    throw EDatabaseError(QStringLiteral("Field '%1' of type %2 cannot be shown in a grid")
-                             .arg(field.FieldName(), TField::TypeName(field.DataType())));
+    return {}; // refused above
 }
 
 QString DisplayText(const CacheValue& value) {

@@ -19,6 +19,9 @@ using CacheValue = std::variant<std::monostate, std::int32_t, bool, QString>;
 /// boolean, string.
 int CompareCacheValues(const CacheValue& a, const CacheValue& b);
 
+/// Raises EDatabaseError when \p field is of a type that the cache cannot hold.
+void CheckCacheable(const TField& field);
+
 /// The value of \p field in its dataset's current record (or editing copy); null when blank.
 /// Raises EDatabaseError for a field type that the cache cannot hold.
 CacheValue ReadCacheValue(const TField& field);

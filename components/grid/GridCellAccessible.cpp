@@ -58,7 +58,8 @@ QString GridCellAccessible::text(QAccessible::Text t) const {
         // The glyph says what the button does; so does the column's name.
         return column->AccessibleName(view.ColumnField(*column));
     case TDBColumn::Kind::CheckBox: {
-        const bool* checked = std::get_if<bool>(&CellValue(view, row_, *column));
+        const CacheValue value = CellValue(view, row_, *column);
+        const bool* checked = std::get_if<bool>(&value);
         const TColumnProperties& properties = column->Properties();
         return !checked ? properties.DisplayGrayed
                         : (*checked ? properties.DisplayChecked : properties.DisplayUnchecked);
@@ -105,7 +106,8 @@ QAccessible::State GridCellAccessible::state() const {
         state.expandable = true;
         state.expanded = grid_->View()->DataController().IsExpanded(row_);
     } else if (column->CellKind() == TDBColumn::Kind::CheckBox) {
-        const bool* checked = std::get_if<bool>(&CellValue(*grid_->View(), row_, *column));
+        const CacheValue value = CellValue(*grid_->View(), row_, *column);
+        const bool* checked = std::get_if<bool>(&value);
         state.checkable = true;
         state.checked = checked && *checked;
         state.checkStateMixed = !checked;

@@ -4,12 +4,11 @@
 
 namespace trevalo {
 
-const CacheValue& CellValue(const TDBTableView& view, int row, const TDBColumn& column) {
-    static const CacheValue null;
+CacheValue CellValue(const TDBTableView& view, int row, const TDBColumn& column) {
     const TDBDataController& data = view.DataController();
     const int field = view.ColumnFieldIndex(column);
     const int record = data.RowRecord(row);
-    return field < 0 || record < 0 ? null : data.Value(record, field);
+    return field < 0 || record < 0 ? CacheValue() : data.Value(record, field);
 }
 
 QString GroupRowText(const TDBTableView& view, int row) {

@@ -12,7 +12,7 @@ class TDBColumn;
 class TDBTableView;
 
 /// The value in \p row's cell of \p column; null for a group row or an unbound column.
-const CacheValue& CellValue(const TDBTableView& view, int row, const TDBColumn& column);
+CacheValue CellValue(const TDBTableView& view, int row, const TDBColumn& column);
 /// A group row's text: the grouped column's header, " : ", the group's value.
 QString GroupRowText(const TDBTableView& view, int row);
 

@@ -1,8 +1,8 @@
 #include "components/grid/GridPainter.h"
 
 #include "components/data/TField.h"
-#include "components/grid/PixelLines.h"
 #include "components/grid/GridCellText.h"
+#include "components/grid/PixelLines.h"
 #include "components/grid/TDBTableView.h"
 #include "platform/ColorValue.h"
 
@@ -199,7 +199,7 @@ void GridPainter::PaintCell(int row, const ColumnSpan& span, const QRect& rect, 
     }
     if (view_.ColumnFieldIndex(column) < 0)
         return;
-    const CacheValue& value = CellValue(view_, row, column);
+    const CacheValue value = CellValue(view_, row, column);
     if (column.CellKind() == TDBColumn::Kind::CheckBox) {
         QStyleOptionButton option;
         option.rect = QRect(0, 0, 13, 13);

@@ -19,14 +19,14 @@ public:
 
     int Count() const { return static_cast<int>(rows_.size()); }
     /// The record shown in \p row; -1 for a group row or an invalid row.
-    int Record(int row) const;
-    bool IsGroup(int row) const { return Valid(row) && At(row).Record < 0; }
+    int Record(int row) const { return Valid(row) && At(row) >= 0 ? At(row) : -1; }
+    bool IsGroup(int row) const { return Valid(row) && At(row) < 0; }
     /// A group row's level (0 = outermost); a data row's is the number of grouping fields.
-    int Level(int row) const { return Valid(row) ? At(row).Level : -1; }
+    int Level(int row) const;
     /// A group row's grouping values down to its own level; empty for any other row.
     const GroupPath& Path(int row) const;
-    /// The first record of a group row's group in display order.
-    int FirstRecord(int row) const { return Valid(row) ? At(row).First : -1; }
+    /// The first record of a group row's group in display order (a data row's own record).
+    int FirstRecord(int row) const;
     /// The row after the last one shown inside \p row's group (\p row + 1 for a data row).
     int GroupEnd(int row) const;
 
@@ -44,18 +44,24 @@ public:
     void PruneExpansion(const RecordCache& cache, const QList<int>& grouping);
 
 private:
-    struct Line {
-        int Record; ///< -1 for a group row
+    struct Group {
+        int Row;
         int Level;
-        int First;      ///< a group row's first record
-        GroupPath Path; ///< a group row's values
+        int First; ///< its first record in display order
+        GroupPath Path;
     };
 
+    /// Without grouping each record is a row of its own.
+    void LayOutFlat(const std::vector<int>& records);
     bool Valid(int row) const { return row >= 0 && row < Count(); }
-    const Line& At(int row) const { return rows_[static_cast<std::size_t>(row)]; }
+    int At(int row) const { return rows_[static_cast<std::size_t>(row)]; }
+    /// The group of group row \p row.
+    const Group& GroupAt(int row) const { return groups_[static_cast<std::size_t>(-1 - At(row))]; }
     static int Lookup(const std::vector<int>& rows, int record);
 
-    std::vector<Line> rows_;
+    std::vector<int> rows_;       ///< per row its record, or -1 - its group's place in groups_
+    std::vector<Group> groups_;   ///< the group rows, in row order
+    int levels_ = 0;              ///< the grouping's levels at the last lay-out
     std::vector<int> recordRows_; ///< per record its row, or -1
     std::vector<int> shownRows_;  ///< per record its row or that of its outermost collapsed group
     std::set<GroupPath> expanded_;

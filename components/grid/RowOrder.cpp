@@ -1,93 +1,100 @@
 #include "components/grid/RowOrder.h"
 
 #include <algorithm>
-#include <climits>
-#include <cstdint>
+#include <iterator>
+#include <numeric>
 
 namespace trevalo {
 
 namespace {
 
-int Compare(const CacheValue& a, const CacheValue& b, SortOrder order) {
-    const int result = CompareCacheValues(a, b);
-    return order == SortOrder::Descending ? -result : result;
-}
+constexpr int kRecordBits = 31;
+constexpr std::uint64_t kRecordMask = (std::uint64_t{1} << kRecordBits) - 1;
 
-/// A field of integers or booleans as plain numbers, null below every value, negated for a
-/// descending key; empty when the field holds text. The sort compares these many times over.
-std::vector<std::int64_t> NumericKeys(const RecordCache& cache, const SortKey& key) {
-    constexpr std::int64_t kNull = std::int64_t{INT32_MIN} - 1;
-    std::vector<std::int64_t> numbers(static_cast<std::size_t>(cache.Count()));
-    for (int record = 0; record < cache.Count(); ++record) {
-        const CacheValue& value = cache.Value(record, key.Field);
-        std::int64_t number = kNull;
-        if (const auto* integer = std::get_if<std::int32_t>(&value))
-            number = *integer;
-        else if (const auto* boolean = std::get_if<bool>(&value))
-            number = *boolean ? 1 : 0;
-        else if (!std::holds_alternative<std::monostate>(value))
-            return {};
-        numbers[static_cast<std::size_t>(record)] =
-            key.Order == SortOrder::Descending ? -number : number;
-    }
-    return numbers;
+/// \p key (33 bits once made non-negative) above \p record (31 bits): one number that orders
+/// as the pair does.
+std::uint64_t Pack(std::int64_t key, int record) {
+    return static_cast<std::uint64_t>(key + RecordCache::kSortKeyBound) << kRecordBits |
+           static_cast<std::uint64_t>(record);
 }
 
 } // namespace
 
-void RowOrder::Rebuild(const RecordCache& cache, const QList<SortKey>& keys, int groupKeys,
-                       const EditPin& pin, const ViewFilter& filter) {
+void RowOrder::Sort(const RecordCache& cache, const QList<SortKey>& keys) {
+    keys_ = keys;
     const int count = cache.Count();
-    sorted_.clear();
-    passes_.assign(static_cast<std::size_t>(count), true);
-    for (int record = 0; record < count; ++record) {
-        passes_[static_cast<std::size_t>(record)] = filter.Passes(cache, record);
-        if (record != pin.Record)
-            sorted_.push_back(record);
+    // The last order is nearly the new one after a post, which the sort then goes through fast;
+    // without keys the record order is the sort order already.
+    if (keys.isEmpty() || sorted_.size() != static_cast<std::size_t>(count)) {
+        sorted_.resize(static_cast<std::size_t>(count));
+        std::iota(sorted_.begin(), sorted_.end(), 0);
     }
-    Sort(cache, keys);
-    position_.assign(static_cast<std::size_t>(count), -1);
-    shown_.clear();
-    for (std::size_t place = 0; place < sorted_.size(); ++place) {
-        const int record = sorted_[place];
-        position_[static_cast<std::size_t>(record)] = static_cast<int>(place);
-        if (passes_[static_cast<std::size_t>(record)])
-            shown_.push_back(record);
+    if (keys.isEmpty())
+        return;
+    const auto width = static_cast<std::size_t>(keys.size());
+    table_.resize(static_cast<std::size_t>(count) * width);
+    for (std::size_t k = 0; k < width; ++k) {
+        const SortKey& key = keys[static_cast<qsizetype>(k)];
+        cache.WriteSortKeys(key.Field, key.Order == SortOrder::Descending, table_.data() + k,
+                            width);
+    }
+    // The major key above the record index in one plain number, so that std::sort compares
+    // numbers; only ties on the major key look the other keys up.
+    packed_.resize(static_cast<std::size_t>(count));
+    std::transform(sorted_.cbegin(), sorted_.cend(), packed_.begin(), [&](int record) {
+        return Pack(table_[static_cast<std::size_t>(record) * width], record);
+    });
+    if (width == 1) {
+        std::sort(packed_.begin(), packed_.end());
+    } else {
+        const std::int64_t* table = table_.data();
+        std::sort(packed_.begin(), packed_.end(), [table, width](std::uint64_t x, std::uint64_t y) {
+            if (x >> kRecordBits != y >> kRecordBits)
+                return x < y;
+            const std::int64_t* a = table + (x & kRecordMask) * width;
+            const std::int64_t* b = table + (y & kRecordMask) * width;
+            for (std::size_t k = 1; k < width; ++k)
+                if (a[k] != b[k])
+                    return a[k] < b[k];
+            return x < y;
+        });
+    }
+    std::transform(packed_.cbegin(), packed_.cend(), sorted_.begin(),
+                   [](std::uint64_t entry) { return static_cast<int>(entry & kRecordMask); });
+}
+
+void RowOrder::LayOut(const RecordCache& cache, int groupKeys, const EditPin& pin,
+                      const ViewFilter& filter) {
+    const int count = cache.Count();
+    Q_ASSERT_X(sorted_.size() == static_cast<std::size_t>(count), "RowOrder::LayOut",
+               "the records changed since the last sort");
+    pinned_ = pin.Record;
+    passes_.clear();
+    if (!filter.IsEmpty()) {
+        passes_.resize(static_cast<std::size_t>(count));
+        for (int record = 0; record < count; ++record)
+            passes_[static_cast<std::size_t>(record)] = filter.Passes(cache, record) ? 1 : 0;
+    }
+    if (passes_.empty() && pinned_ < 0) {
+        shown_ = sorted_;
+    } else {
+        shown_.clear();
+        std::copy_if(sorted_.cbegin(), sorted_.cend(), std::back_inserter(shown_),
+                     [this](int record) { return record != pinned_ && Passes(record); });
     }
     if (pin.Record >= 0 && pin.Record < count)
-        InsertPin(cache, keys, groupKeys, pin);
+        InsertPin(cache, groupKeys, pin);
 }
 
-void RowOrder::Sort(const RecordCache& cache, const QList<SortKey>& keys) {
-    std::vector<std::vector<std::int64_t>> numeric;
-    for (const SortKey& key : keys)
-        numeric.push_back(NumericKeys(cache, key));
-    std::sort(sorted_.begin(), sorted_.end(), [&](int a, int b) {
-        for (qsizetype k = 0; k < keys.size(); ++k) {
-            const std::vector<std::int64_t>& numbers = numeric[static_cast<std::size_t>(k)];
-            if (!numbers.empty()) {
-                const std::int64_t x = numbers[static_cast<std::size_t>(a)];
-                const std::int64_t y = numbers[static_cast<std::size_t>(b)];
-                if (x != y)
-                    return x < y;
-            } else if (const int result = Compare(cache.Value(a, keys[k].Field),
-                                                  cache.Value(b, keys[k].Field), keys[k].Order)) {
-                return result < 0;
-            }
-        }
-        return a < b;
-    });
-}
-
-void RowOrder::InsertPin(const RecordCache& cache, const QList<SortKey>& keys, int groupKeys,
-                         const EditPin& pin) {
+void RowOrder::InsertPin(const RecordCache& cache, int groupKeys, const EditPin& pin) {
     // The pin's group against a record's: <0 when the group comes first.
     const auto groupOrder = [&](int record) {
         for (int level = 0; level < groupKeys; ++level) {
-            const SortKey& key = keys[level];
-            if (const int result = Compare(pin.Group[static_cast<std::size_t>(level)],
-                                           cache.Value(record, key.Field), key.Order))
-                return result;
+            const SortKey& key = keys_[level];
+            const int result = CompareCacheValues(pin.Group[static_cast<std::size_t>(level)],
+                                                  cache.Value(record, key.Field));
+            if (result != 0)
+                return key.Order == SortOrder::Descending ? -result : result;
         }
         return 0;
     };
@@ -99,21 +106,20 @@ void RowOrder::InsertPin(const RecordCache& cache, const QList<SortKey>& keys, i
 }
 
 void RowOrder::Clear() {
+    keys_.clear();
     sorted_.clear();
-    position_.clear();
+    pinned_ = -1;
     passes_.clear();
     shown_.clear();
 }
 
 int RowOrder::Following(int record) const {
-    if (record < 0 || record >= static_cast<int>(position_.size()))
+    auto next = std::find(sorted_.cbegin(), sorted_.cend(), record);
+    if (record == pinned_ || next == sorted_.cend())
         return -1;
-    const int place = position_[static_cast<std::size_t>(record)];
-    for (std::size_t next = static_cast<std::size_t>(place) + 1;
-         place >= 0 && next < sorted_.size(); ++next)
-        if (passes_[static_cast<std::size_t>(sorted_[next])])
-            return sorted_[next];
-    return -1;
+    next = std::find_if(next + 1, sorted_.cend(),
+                        [this](int each) { return each != pinned_ && Passes(each); });
+    return next == sorted_.cend() ? -1 : *next;
 }
 
 } // namespace trevalo

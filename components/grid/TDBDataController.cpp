@@ -8,7 +8,7 @@ namespace trevalo {
 
 namespace {
 
-void ReadInto(RecordCache& cache, int record, const QList<TField*>& fields) {
+void ReadInto(RecordCache& cache, int record, const QList<const TField*>& fields) {
     for (int field = 0; field < fields.size(); ++field)
         cache.SetValue(record, field,
                        fields[field] ? ReadCacheValue(*fields[field]) : CacheValue{});
@@ -60,8 +60,8 @@ TField* TDBDataController::Field(int field) const {
                                                       : nullptr;
 }
 
-QList<TField*> TDBDataController::BoundFields() const {
-    QList<TField*> fields;
+QList<const TField*> TDBDataController::BoundFields() const {
+    QList<const TField*> fields;
     for (int field = 0; field < FieldCount(); ++field)
         fields.append(Field(field));
     return fields;
@@ -144,13 +144,13 @@ void TDBDataController::SetColumnFilter(int field, std::optional<ColumnFilter> f
         filter_.Set(field, *filter);
     else
         filter_.Remove(field);
-    RebuildRows();
+    PlaceRows();
     Changed();
 }
 
 void TDBDataController::ClearFilter() {
     filter_.Clear();
-    RebuildRows();
+    PlaceRows();
     Changed();
 }
 
@@ -158,11 +158,11 @@ QList<CacheValue> TDBDataController::DistinctValues(int field, bool* hasNull) co
     QList<CacheValue> values;
     bool null = false;
     for (int record = 0; field >= 0 && field < FieldCount() && record < RecordCount(); ++record) {
-        const CacheValue& value = Value(record, field);
+        CacheValue value = Value(record, field);
         if (std::holds_alternative<std::monostate>(value))
             null = true;
         else
-            values.append(value);
+            values.append(std::move(value));
     }
     const auto less = [](const CacheValue& a, const CacheValue& b) {
         return CompareCacheValues(a, b) < 0;
@@ -184,8 +184,12 @@ GroupPath TDBDataController::GroupOf(int record) const {
 }
 
 void TDBDataController::RebuildRows() {
-    order_.Rebuild(cache_, RowSortKeys(sortList_, grouping_), static_cast<int>(grouping_.size()),
-                   pin_, filter_);
+    order_.Sort(cache_, RowSortKeys(sortList_, grouping_));
+    PlaceRows();
+}
+
+void TDBDataController::PlaceRows() {
+    order_.LayOut(cache_, static_cast<int>(grouping_.size()), pin_, filter_);
     LayOutRows();
 }
 
@@ -214,7 +218,7 @@ void TDBDataController::FocusRow(int row) {
 }
 
 void TDBDataController::FocusRecord(TWorkingView& view, int record) {
-    const QByteArray bookmark = cache_.Bookmark(record);
+    const QByteArray bookmark = cache_.Bookmark(record).toByteArray();
     focusedGroup_.clear();
     view.Settle();
     // Settling reloaded the cache, and the edited record may have left the view: aim at the
@@ -300,7 +304,7 @@ void TDBDataController::PinEdited() {
         return;
     pin_ = {current_, order_.Following(current_), GroupOf(current_)};
     focusedGroup_.clear();
-    RebuildRows();
+    PlaceRows();
     Changed();
 }
 
@@ -311,7 +315,7 @@ void TDBDataController::PinInserted(const TWorkingView& view) {
     const int record = atEnd ? cache_.Count() : current_;
     // A new row joins the group it is begun in: its anchor's, or at the end the last one.
     const int last = order_.Records().empty() ? -1 : order_.Records().back();
-    cache_.Insert(record, {});
+    cache_.Insert(record);
     ReadInto(cache_, record, BoundFields());
     const int anchor = atEnd ? -1 : record + 1;
     pin_ = {record, anchor, GroupOf(atEnd ? (last >= 0 ? last : record) : anchor)};
@@ -353,20 +357,21 @@ void TDBDataController::ReadLocked(TWorkingView& view) {
 void TDBDataController::ReadRecords(TWorkingView& view) {
     if (view.IsEditing())
         view.Cancel();
-    const TCursorPosition position = view.SavePosition();
-    const QList<TField*> fields = BoundFields();
-    RecordCache fresh(FieldCount());
-    for (view.First(); !view.Eof(); view.Next())
-        ReadInto(fresh, fresh.Append(view.GetBookmark()), fields);
-    view.RestorePosition(position);
-    cache_ = std::move(fresh);
+    const QList<const TField*> fields = BoundFields();
+    for (const TField* field : fields)
+        if (field)
+            CheckCacheable(*field);
+    cache_.Take(view.ReadColumns(fields));
     pin_ = {};
     current_ = cache_.IndexOf(view.GetBookmark());
     rows_.PruneExpansion(cache_, grouping_);
 }
 
 void TDBDataController::Clear() {
-    cache_ = RecordCache(FieldCount());
+    std::vector<engine::FieldType> types;
+    for (const TField* field : BoundFields())
+        types.push_back(field ? field->DataType() : engine::FieldType::Integer);
+    cache_ = RecordCache(types);
     current_ = -1;
     pin_ = {};
     focusedGroup_.clear();

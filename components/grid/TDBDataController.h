@@ -41,7 +41,7 @@ public:
     TField* Field(int field) const;
 
     int RecordCount() const { return cache_.Count(); }
-    const CacheValue& Value(int record, int field) const { return cache_.Value(record, field); }
+    CacheValue Value(int record, int field) const { return cache_.Value(record, field); }
     /// The working view's current record (the pinned one while editing or inserting), or -1.
     int CurrentRecord() const { return current_; }
     /// The record being edited or inserted, or -1.
@@ -109,7 +109,7 @@ private:
     void ReadLocked(TWorkingView& view);
     void ReadRecords(TWorkingView& view);
     void Clear();
-    QList<TField*> BoundFields() const;
+    QList<const TField*> BoundFields() const;
     void PinEdited();
     void PinInserted(const TWorkingView& view);
     void FocusRecord(TWorkingView& view, int record);
@@ -118,6 +118,9 @@ private:
     GroupPath GroupOf(int record) const;
     /// Re-sorts and lays the rows out again.
     void RebuildRows();
+    /// Shows the sorted records under the pin and the view filter, and lays the rows out; for
+    /// a change that leaves every value and sort key as it was.
+    void PlaceRows();
     /// Lays the sorted records out again, as after a change of expansion.
     void LayOutRows();
     void Changed();

@@ -1,9 +1,11 @@
-// The record cache's building blocks (value order, display texts, the header-click rule) and
-// seeded random runs of the data controller against a plain reference: the working view walked
-// and sorted with std::stable_sort.
+// The record cache's building blocks (value order, UTF-8 text in UTF-16 order, display texts,
+// the header-click rule) and seeded random runs of the data controller against a plain
+// reference: the working view walked record by record and sorted with std::stable_sort.
 #include "components/grid/TDBDataController.h"
+#include "components/grid/Utf8Order.h"
 #include "tests/data/DataChain.h"
 
+#include <array>
 #include <climits>
 #include <optional>
 #include <random>
@@ -40,6 +42,40 @@ TEST(CacheValueTest, CompareOrdersNullsFirstAndValuesByType) {
         EXPECT_EQ(CompareCacheValues(row.a, row.b), row.expected);
         EXPECT_EQ(CompareCacheValues(row.b, row.a), -row.expected);
     }
+}
+
+/// Texts where UTF-8's byte order and UTF-16's code unit order meet: U+E000-U+FFFF against
+/// U+10000 and up, other multi-byte text, prefixes and the empty text.
+constexpr std::array<QStringView, 19> kOrderTexts{
+    u"",
+    u"a",
+    u"A",
+    u"Ab",
+    u"Abc",
+    u"\u00e9",
+    u"e",
+    u"f",
+    u"\u20ac",
+    u"\ud7ff",
+    u"\ue000",
+    u"\ufffd",
+    u"\U00010000",
+    u"\U0001F600",
+    u"x\ufffd",
+    u"x\U0001F600",
+    u"\ue000a",
+    u"\U0001F600a",
+    u"\u00e9t\u00e9",
+};
+
+TEST(Utf8OrderTest, OrdersAsUtf16Does) {
+    for (const QStringView a : kOrderTexts)
+        for (const QStringView b : kOrderTexts) {
+            SCOPED_TRACE(a.toString().toStdString() + " vs " + b.toString().toStdString());
+            const int expected = a.compare(b, Qt::CaseSensitive);
+            EXPECT_EQ(CompareUtf8(a.toUtf8().toStdString(), b.toUtf8().toStdString()),
+                      (expected > 0) - (expected < 0));
+        }
 }
 
 TEST(CacheValueTest, DisplayTextShowsWhatACellShows) {
@@ -118,11 +154,13 @@ TEST(SortKeysTest, HeaderClicksFollowTheRule) {
 constexpr int kSequences = 40;
 constexpr int kSteps = 50;
 
-/// One combatant as the reference sees it.
+/// One combatant as the reference sees it. Names repeat and may be blank, so Passes, unique to
+/// each record, tells the records apart.
 struct Record {
     std::optional<QString> name;
     std::optional<int> init;
     std::optional<bool> active;
+    std::optional<int> passes;
     QByteArray bookmark;
 };
 
@@ -147,8 +185,11 @@ public:
         , view_(*source.DataSet())
         , random_(seed) {
         grid_.SetDataSource(&source_);
-        grid_.SetFieldNames({"Name", "Init", "Active"});
+        // A bound name the working view lacks gives a column of blanks.
+        grid_.SetFieldNames({"Name", "Init", "Active", "Passes", "Nope"});
         grid_.SetSortList({{1, SortOrder::Descending}});
+        for (int count = Pick(30); count > 0; --count)
+            InsertRecord();
         view_.SetFilter("[Active] = True");
         view_.SetFiltered(Pick(2) == 0);
     }
@@ -166,33 +207,53 @@ public:
 private:
     int Pick(int count) { return std::uniform_int_distribution<int>(0, count - 1)(random_); }
 
-    /// Edit, which inserts on an empty view: every record gets a name of its own.
+    /// Edit, which inserts on an empty view: every record gets a Passes of its own.
     void Edit() {
         view_.Edit();
         if (view_.State() == TDataSetState::dsInsert)
-            Set(view_, "Name", QStringLiteral("r%1").arg(++names_));
+            Set(view_, "Passes", ++ids_);
+    }
+
+    void InsertRecord() {
+        view_.Insert();
+        Set(view_, "Name", RandomName());
+        Set(view_, "Init", RandomInit());
+        Set(view_, "Active", Pick(3) != 0);
+        Set(view_, "Passes", ++ids_);
+        view_.Post();
     }
 
     QVariant RandomInit() { return Pick(4) == 0 ? QVariant() : QVariant(Pick(5) * 3 - 6); }
+
+    /// Short texts, often equal, from pieces whose UTF-8 bytes and UTF-16 units order apart.
+    QString RandomText() {
+        static constexpr std::array<QStringView, 8> pieces{
+            u"a", u"A", u"z", u"\u00e9", u"\ufffd", u"\ue000", u"\U00010000", u"\U0001F600"};
+        QString text;
+        for (int count = Pick(3) + 1; count > 0; --count)
+            text += pieces[std::size_t(Pick(int(pieces.size())))];
+        return text;
+    }
+
+    QVariant RandomName() { return Pick(6) == 0 ? QVariant() : QVariant(RandomText()); }
 
     /// Does one random thing; answers the name that should be current after it, or "" when the
     /// working view alone knows.
     QString Step() {
         const int row = Pick(grid_.RowCount() + 2) - 1;
-        const QString clicked = Name(grid_.RowRecord(row));
+        const QString clicked = Id(grid_.RowRecord(row));
         switch (Pick(11)) {
         case 0:
             log_ << "insert";
-            view_.Insert();
-            Set(view_, "Name", QStringLiteral("r%1").arg(++names_));
-            Set(view_, "Init", RandomInit());
-            view_.Post();
+            InsertRecord();
             return {};
         case 1:
             log_ << "edit";
             Edit();
             Set(view_, "Init", RandomInit());
             Set(view_, "Active", Pick(3) != 0);
+            if (Pick(2) == 0)
+                Set(view_, "Name", RandomName());
             if (Pick(2) == 0)
                 view_.Cancel();
             else
@@ -213,7 +274,7 @@ private:
             return {};
         case 5: {
             log_ << "sort";
-            const QString before = Name(grid_.CurrentRecord());
+            const QString before = Id(grid_.CurrentRecord());
             grid_.ClickSort(Pick(3), Pick(2) == 0, Pick(4) == 0);
             return before;
         }
@@ -223,54 +284,57 @@ private:
             Set(view_, "Init", RandomInit());
             const int target = Pick(grid_.RowCount() + 2) - 1;
             log_ << QStringLiteral("edit, focus %1").arg(target);
-            const QString edited = Name(grid_.PinnedRecord());
-            const QString aimed = Name(grid_.RowRecord(target));
+            const QString edited = Id(grid_.PinnedRecord());
+            const QString aimed = Id(grid_.RowRecord(target));
             grid_.FocusRow(target);
             if (view_.IsEditing())
                 view_.Post();
             return aimed == edited ? QString() : aimed;
         }
         case 7: {
-            static const QList<QList<int>> groupings{{}, {1}, {2}, {1, 2}, {2, 0}};
+            static const QList<QList<int>> groupings{{}, {1}, {2}, {0}, {1, 2}, {2, 0}};
             const QList<int>& grouping = groupings[Pick(int(groupings.size()))];
             log_ << QStringLiteral("group %1").arg(grouping.size());
-            const QString before = Name(grid_.CurrentRecord());
+            const QString before = Id(grid_.CurrentRecord());
             grid_.SetGroupingList(grouping);
             return before;
         }
         case 8: {
             log_ << "filter";
-            const QString before = Name(grid_.CurrentRecord());
+            const QString before = Id(grid_.CurrentRecord());
             const int field = Pick(3);
             const auto op = FilterOperator(Pick(8));
             if (Pick(3) == 0)
                 grid_.SetColumnFilter(field, std::nullopt);
             else
                 grid_.SetColumnFilter(
-                    field,
-                    ColumnFilter{
-                        {{op, field == 0   ? CacheValue(QStringLiteral("r%1").arg(Pick(names_ + 1)))
-                              : field == 1 ? CacheValue(Pick(5) * 3 - 6)
-                                           : CacheValue(Pick(2) == 0)}}});
+                    field, ColumnFilter{{{op, field == 0   ? CacheValue(RandomText())
+                                              : field == 1 ? CacheValue(Pick(5) * 3 - 6)
+                                                           : CacheValue(Pick(2) == 0)}}});
             return before;
         }
         case 9: {
             log_ << QStringLiteral("expand %1").arg(row);
-            const QString before = Name(grid_.CurrentRecord());
+            const QString before = Id(grid_.CurrentRecord());
             grid_.SetExpanded(row, Pick(3) != 0);
             return before;
         }
         default:
             log_ << QStringLiteral("focus %1").arg(row);
-            const QString before = Name(grid_.CurrentRecord());
+            const QString before = Id(grid_.CurrentRecord());
             grid_.FocusRow(row);
             // A group row leads to its first record, which the reference does not track.
             return grid_.IsGroupRow(row) ? QString() : clicked.isEmpty() ? before : clicked;
         }
     }
 
-    QString Name(int record) const {
-        return record < 0 ? QString() : DisplayText(grid_.Value(record, 0));
+    /// The record's Passes, which no two records share; "" for none.
+    QString Id(int record) const {
+        return record < 0 ? QString() : DisplayText(grid_.Value(record, kPasses));
+    }
+
+    QString CurrentId() const {
+        return view_.IsEmpty() ? QStringLiteral("<none>") : Get(view_, "Passes").toString();
     }
 
     /// The visible records in the working view's order, walked without telling the grid.
@@ -279,13 +343,16 @@ private:
         const TCursorPosition position = view_.SavePosition();
         std::vector<Record> records;
         for (view_.First(); !view_.Eof(); view_.Next()) {
-            Record record{std::nullopt, std::nullopt, std::nullopt, view_.GetBookmark()};
+            Record record{std::nullopt, std::nullopt, std::nullopt, std::nullopt,
+                          view_.GetBookmark()};
             if (const QVariant name = Get(view_, "Name"); !name.isNull())
                 record.name = name.toString();
             if (const QVariant init = Get(view_, "Init"); !init.isNull())
                 record.init = init.toInt();
             if (const QVariant active = Get(view_, "Active"); !active.isNull())
                 record.active = active.toBool();
+            if (const QVariant passes = Get(view_, "Passes"); !passes.isNull())
+                record.passes = passes.toInt();
             records.push_back(record);
         }
         view_.RestorePosition(position);
@@ -414,13 +481,15 @@ private:
             const int r = int(i);
             if (!Holds(grid_.Value(r, 0), records[i].name) ||
                 !Holds(grid_.Value(r, 1), records[i].init) ||
-                !Holds(grid_.Value(r, 2), records[i].active))
+                !Holds(grid_.Value(r, 2), records[i].active) ||
+                !Holds(grid_.Value(r, kPasses), records[i].passes) ||
+                !Holds(grid_.Value(r, kNope), std::optional<int>()))
                 return ::testing::AssertionFailure() << "record " << i << " differs";
         }
         std::vector<int> shown;
         if (::testing::AssertionResult result = CheckRows(records, shown); !result)
             return result;
-        const QString name = CurrentName(view_);
+        const QString id = CurrentId();
         const QByteArray bookmark = view_.GetBookmark();
         const auto found = std::find_if(records.cbegin(), records.cend(), [&](const Record& r) {
             return !bookmark.isEmpty() && r.bookmark == bookmark;
@@ -429,9 +498,9 @@ private:
         if (current != expected)
             return ::testing::AssertionFailure()
                    << "current record: grid " << current << ", view " << expected;
-        if (!expectedCurrent.isEmpty() && name != expectedCurrent)
-            return ::testing::AssertionFailure() << "current " << name.toStdString()
-                                                 << ", expected " << expectedCurrent.toStdString();
+        if (!expectedCurrent.isEmpty() && id != expectedCurrent)
+            return ::testing::AssertionFailure() << "current " << id.toStdString() << ", expected "
+                                                 << expectedCurrent.toStdString();
         if (!FocusHoldsCurrent(records, shown, current) || grid_.PinnedRecord() != -1)
             return ::testing::AssertionFailure() << "focus or pin out of step";
         return ::testing::AssertionSuccess();
@@ -441,8 +510,11 @@ private:
     TWorkingView& view_;
     std::mt19937 random_;
     TDBDataController grid_;
+    static constexpr int kPasses = 3;
+    static constexpr int kNope = 4;
+
     QStringList log_;
-    int names_ = 0;
+    int ids_ = 0;
 };
 
 using CacheModelTest = DataChainTest;

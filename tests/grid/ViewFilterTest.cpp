@@ -13,9 +13,10 @@ constexpr int kInit = 1;
 RecordCache Records() {
     const QList<std::pair<CacheValue, CacheValue>> values{
         {QString("Al"), 3}, {QString("Bo"), 5}, {{}, 7}, {QString("Cy"), {}}};
-    RecordCache cache(2);
+    RecordCache cache({engine::FieldType::String, engine::FieldType::Integer});
     for (const auto& [name, init] : values) {
-        const int record = cache.Append(QByteArray::number(cache.Count() + 1));
+        const int record = cache.Count();
+        cache.Insert(record);
         cache.SetValue(record, kName, name);
         cache.SetValue(record, kInit, init);
     }
