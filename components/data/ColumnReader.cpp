@@ -15,15 +15,36 @@ constexpr std::size_t kMostText = std::numeric_limits<std::uint32_t>::max();
 
 } // namespace
 
+ColumnReader::ColumnReader(std::uint32_t bookmarkSize, RecordColumns reuse)
+    : columns_(std::move(reuse)) {
+    columns_.Count = 0;
+    columns_.BookmarkSize = bookmarkSize;
+    columns_.Bookmarks.clear();
+}
+
+ValueColumn& ColumnReader::NextColumn(engine::FieldType type) {
+    if (used_ == columns_.Columns.size())
+        columns_.Columns.emplace_back();
+    ValueColumn& column = columns_.Columns[used_++];
+    // Clearing keeps each array's memory for what is read next.
+    column.Type = type;
+    column.Blank.clear();
+    column.Numbers.clear();
+    column.Start.clear();
+    column.Length.clear();
+    column.Text.clear();
+    return column;
+}
+
 void ColumnReader::AddField(std::uint32_t field, engine::FieldType type, std::uint32_t width) {
-    targets_.push_back({columns_.Columns.size(), std::size_t{width} * 4});
-    columns_.Columns.emplace_back().Type = type;
+    targets_.push_back({used_, std::size_t{width} * 4});
+    NextColumn(type);
     fields_.push_back({field, nullptr, nullptr, nullptr, nullptr, nullptr, 0, 0});
 }
 
 void ColumnReader::AddBlank() {
-    blankColumns_.push_back(columns_.Columns.size());
-    columns_.Columns.emplace_back();
+    blankColumns_.push_back(used_);
+    NextColumn(engine::FieldType::Integer);
 }
 
 engine::Status ColumnReader::Read(engine::IRecordCursor& cursor) {
@@ -72,6 +93,7 @@ void ColumnReader::Point(engine::RecordBlock& block, std::size_t count, std::siz
 
 void ColumnReader::Finish(std::size_t count) {
     columns_.Count = static_cast<int>(count);
+    columns_.Columns.resize(used_);
     columns_.Bookmarks.resize(count * columns_.BookmarkSize);
     for (std::size_t i = 0; i < fields_.size(); ++i) {
         ValueColumn& column = columns_.Columns[targets_[i].column];

@@ -14,7 +14,8 @@ namespace trevalo {
 /// Asked for its columns in order, then reads once.
 class ColumnReader {
 public:
-    explicit ColumnReader(std::uint32_t bookmarkSize) { columns_.BookmarkSize = bookmarkSize; }
+    /// Reads into \p reuse's memory; what it held is dropped.
+    ColumnReader(std::uint32_t bookmarkSize, RecordColumns reuse);
 
     /// Field \p field (1-based): an Integer, a Boolean, or a String of \p width characters.
     void AddField(std::uint32_t field, engine::FieldType type, std::uint32_t width);
@@ -26,6 +27,8 @@ public:
     RecordColumns Take() { return std::move(columns_); }
 
 private:
+    /// The next column, of \p type and empty.
+    ValueColumn& NextColumn(engine::FieldType type);
     /// Where field data of a block goes: after the \p count records read, room for \p room.
     void Point(engine::RecordBlock& block, std::size_t count, std::size_t room);
     /// Cuts every array to the \p count records read and fills the blank columns.
@@ -37,6 +40,7 @@ private:
     };
 
     RecordColumns columns_;
+    std::size_t used_ = 0;                    ///< columns of columns_ asked for so far
     std::vector<engine::BlockColumn> fields_; ///< one per field asked for, as the engine reads
     std::vector<Target> targets_;             ///< one per field asked for
     std::vector<std::size_t> blankColumns_;

@@ -418,9 +418,10 @@ QVariant TWorkingView::GetFieldValue(const TField& field) const {
     return number;
 }
 
-RecordColumns TWorkingView::ReadColumns(const QList<const TField*>& fields) const {
+RecordColumns TWorkingView::ReadColumns(const QList<const TField*>& fields,
+                                        RecordColumns reuse) const {
     CheckOpen();
-    ColumnReader reader(bookmarkSize_);
+    ColumnReader reader(bookmarkSize_, std::move(reuse));
     for (const TField* field : fields) {
         if (!field || field->FieldNo() == 0 || field->DataSet() != this) {
             reader.AddBlank();

@@ -114,7 +114,9 @@ public:
     /// pass over the engine; the current record, the state and the controls are untouched. The
     /// stored records are read: an edit not yet posted is not among them. A null field, or one
     /// not bound to this view, gives a column of blanks; a Float field raises EDatabaseError.
-    RecordColumns ReadColumns(const QList<const TField*>& fields) const;
+    /// What \p reuse held is dropped, but its memory is read into, so that a reader that reads
+    /// again and again allocates nothing.
+    RecordColumns ReadColumns(const QList<const TField*>& fields, RecordColumns reuse = {}) const;
 
     QVariant GetFieldValue(const TField& field) const override;
     void SetFieldValue(TField& field, const QVariant& value) override;

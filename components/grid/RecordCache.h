@@ -30,6 +30,13 @@ public:
     /// Takes over what the working view read, in place of all it held; the bookmark table
     /// keeps its memory.
     void Take(RecordColumns columns);
+    /// Reads afresh: \p read is handed the columns held, to read into their memory, and answers
+    /// what it read. While it runs, and after it throws, the cache is empty.
+    template <class Read> void Refill(Read read) {
+        RecordColumns old = std::move(columns_);
+        Take({});
+        Take(read(std::move(old)));
+    }
 
     int FieldCount() const { return static_cast<int>(columns_.Columns.size()); }
     int Count() const { return columns_.Count; }

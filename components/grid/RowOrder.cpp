@@ -18,13 +18,20 @@ std::uint64_t Pack(std::int64_t key, int record) {
            static_cast<std::uint64_t>(record);
 }
 
+/// A post seldom moves a record: then one pass over the last order confirms it, and only a
+/// changed order is sorted again.
+template <class Less> void SortFromLast(std::vector<std::uint64_t>& packed, Less less) {
+    if (!std::is_sorted(packed.cbegin(), packed.cend(), less))
+        std::sort(packed.begin(), packed.end(), less);
+}
+
 } // namespace
 
 void RowOrder::Sort(const RecordCache& cache, const QList<SortKey>& keys) {
     keys_ = keys;
     const int count = cache.Count();
-    // The last order is nearly the new one after a post, which the sort then goes through fast;
-    // without keys the record order is the sort order already.
+    // The sort starts from the last order, which a post seldom changes; without keys the record
+    // order is the sort order already.
     if (keys.isEmpty() || sorted_.size() != static_cast<std::size_t>(count)) {
         sorted_.resize(static_cast<std::size_t>(count));
         std::iota(sorted_.begin(), sorted_.end(), 0);
@@ -45,10 +52,10 @@ void RowOrder::Sort(const RecordCache& cache, const QList<SortKey>& keys) {
         return Pack(table_[static_cast<std::size_t>(record) * width], record);
     });
     if (width == 1) {
-        std::sort(packed_.begin(), packed_.end());
+        SortFromLast(packed_, std::less<>());
     } else {
         const std::int64_t* table = table_.data();
-        std::sort(packed_.begin(), packed_.end(), [table, width](std::uint64_t x, std::uint64_t y) {
+        SortFromLast(packed_, [table, width](std::uint64_t x, std::uint64_t y) {
             if (x >> kRecordBits != y >> kRecordBits)
                 return x < y;
             const std::int64_t* a = table + (x & kRecordMask) * width;

@@ -361,7 +361,7 @@ void TDBDataController::ReadRecords(TWorkingView& view) {
     for (const TField* field : fields)
         if (field)
             CheckCacheable(*field);
-    cache_.Take(view.ReadColumns(fields));
+    cache_.Refill([&](RecordColumns old) { return view.ReadColumns(fields, std::move(old)); });
     pin_ = {};
     current_ = cache_.IndexOf(view.GetBookmark());
     rows_.PruneExpansion(cache_, grouping_);
