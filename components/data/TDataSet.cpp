@@ -9,8 +9,10 @@ QList<TField*> TDataSet::Fields() const {
 }
 
 TField* TDataSet::FindField(const QString& name) const {
-    for (TField* field : Fields()) {
-        if (field->FieldName().compare(name, Qt::CaseInsensitive) == 0)
+    // Asked for each bound column at every change a grid shows: no list is made for it.
+    for (QObject* child : children()) {
+        auto* field = qobject_cast<TField*>(child);
+        if (field && field->FieldName().compare(name, Qt::CaseInsensitive) == 0)
             return field;
     }
     return nullptr;
