@@ -22,13 +22,6 @@ void NewTurn(benchmark::State& state) {
     state.SetItemsProcessed(state.iterations() * state.range(0));
 }
 
-// What each New Turn above pays once, whatever the walk: the main window painted again.
-void Repaint(benchmark::State& state) {
-    trevalo::bench::TrackerFight fight(static_cast<int>(state.range(0)), kEffects);
-    for (auto _ : state)
-        fight.Main().repaint();
-}
-
 void FloorNewTurn(benchmark::State& state) {
     using trevalo::bench::PlainCombatant;
     std::vector<PlainCombatant> stored =
@@ -47,7 +40,6 @@ void FloorNewTurn(benchmark::State& state) {
 }
 
 BENCHMARK(NewTurn)->Arg(100)->Arg(1000)->Unit(benchmark::kMillisecond);
-BENCHMARK(Repaint)->Arg(100)->Arg(1000)->Unit(benchmark::kMillisecond);
 BENCHMARK(FloorNewTurn)->Arg(100)->Arg(1000)->Unit(benchmark::kMillisecond);
 // Reported, with no aim: one turn is enough to see how it grows.
 BENCHMARK(NewTurn)->Arg(10000)->Iterations(1)->Unit(benchmark::kMillisecond);
