@@ -4,6 +4,7 @@
 #include <QPainter>
 #include <QPixmap>
 #include <array>
+#include <cstddef>
 
 namespace trevalo {
 
