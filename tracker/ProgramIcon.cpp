@@ -41,7 +41,9 @@ public:
 
     void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode,
                QIcon::State state) override {
-        painter->drawPixmap(rect, pixmap(rect.size(), mode, state));
+        // At the density of what it is painted on, so that a dense screen gets a sharp picture.
+        const qreal ratio = painter->device()->devicePixelRatio();
+        painter->drawPixmap(rect, pixmap(rect.size() * ratio, mode, state));
     }
 
 private:

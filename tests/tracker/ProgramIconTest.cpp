@@ -3,6 +3,7 @@
 #include "tracker/ProgramIcon.h"
 
 #include <QImage>
+#include <QPainter>
 #include <QPixmap>
 #include <gtest/gtest.h>
 
@@ -48,6 +49,18 @@ TEST(ProgramIcon, ASizeBetweenIsTheNextLargerPictureScaledDown) {
         EXPECT_EQ(Premultiplied(shown), Picture(c.picture).scaled(c.shown, Qt::IgnoreAspectRatio,
                                                                   Qt::SmoothTransformation));
     }
+}
+
+TEST(ProgramIcon, PaintedAtTwiceTheDensityItTakesThePictureOfTwiceTheSize) {
+    QImage canvas(32, 32, QImage::Format_ARGB32_Premultiplied);
+    canvas.fill(Qt::transparent);
+    canvas.setDevicePixelRatio(2);
+    {
+        QPainter painter(&canvas);
+        ProgramIcon().paint(&painter, QRect(0, 0, 16, 16));
+    }
+    canvas.setDevicePixelRatio(1);
+    EXPECT_EQ(canvas, Picture(32));
 }
 
 } // namespace
