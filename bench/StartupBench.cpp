@@ -1,24 +1,34 @@
-// Time from process start to the main window's first paint: the tracker beside a bare window.
+// Time from process start to the main window's first paint: the program beside a bare window.
+// The clock stops when the probe says that it has painted; its closing down is not timed.
 #include <QCoreApplication>
+#include <QElapsedTimer>
 #include <QProcess>
 #include <benchmark/benchmark.h>
 
 namespace {
 
-void StartUntilFirstPaint(benchmark::State& state, const char* which) {
+void StartupToFirstPaint(benchmark::State& state, const char* which) {
     const QString probe = QCoreApplication::applicationDirPath() + "/trevalo_startup_probe";
     for (auto _ : state) {
         QProcess process;
+        QElapsedTimer clock;
+        clock.start();
         process.start(probe, {QString::fromLatin1(which)});
-        if (!process.waitForFinished(30000) || process.exitCode() != 0) {
+        const bool painted = process.waitForReadyRead(30000);
+        state.SetIterationTime(static_cast<double>(clock.nsecsElapsed()) / 1e9);
+        if (!painted || !process.waitForFinished(30000) || process.exitCode() != 0) {
             state.SkipWithError("the probe did not paint");
             return;
         }
     }
 }
 
-BENCHMARK_CAPTURE(StartUntilFirstPaint, bare_window, "bare")->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(StartUntilFirstPaint, tracker, "tracker")->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(StartupToFirstPaint, bare_window, "bare")
+    ->UseManualTime()
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(StartupToFirstPaint, tracker, "tracker")
+    ->UseManualTime()
+    ->Unit(benchmark::kMillisecond);
 
 } // namespace
 

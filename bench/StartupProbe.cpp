@@ -1,11 +1,12 @@
-// Starts either the tracker's windows or a bare main window of the same size, and ends as soon
-// as the main window has painted for the first time.
+// Starts either the program, as its main does, or a bare main window of the same size, and
+// writes "painted" to its standard output once the main window has painted for the first time.
 #include "platform/TApplication.h"
+#include "tracker/ProgramStart.h"
 #include "tracker/frmTrevaloProg.h"
-#include "tracker/frmTrevaloProgHelp.h"
 
 #include <QMainWindow>
 #include <QTimer>
+#include <cstdio>
 #include <cstring>
 #include <memory>
 
@@ -14,8 +15,15 @@ namespace {
 class FirstPaint : public QObject {
 public:
     bool eventFilter(QObject* watched, QEvent* event) override {
-        if (event->type() == QEvent::Paint)
-            QTimer::singleShot(0, qApp, &QCoreApplication::quit);
+        if (event->type() == QEvent::Paint) {
+            watched->removeEventFilter(this);
+            // Posted, so that it runs once the window's children have painted too.
+            QTimer::singleShot(0, qApp, [] {
+                std::fputs("painted\n", stdout);
+                std::fflush(stdout);
+                QCoreApplication::quit();
+            });
+        }
         return QObject::eventFilter(watched, event);
     }
 };
@@ -28,11 +36,12 @@ int main(int argc, char** argv) {
     QWidget* window = nullptr;
     if (argc > 1 && std::strcmp(argv[1], "bare") == 0) {
         bare = std::make_unique<QMainWindow>();
-        bare->resize(1023, 697);
+        // The main window's client area with its menu bar above.
+        bare->resize(1007, 659);
         window = bare.get();
     } else {
-        application.CreateForm(trevalo::frmTrevaloMain);
-        application.CreateForm(trevalo::frmHelp);
+        if (!trevalo::StartProgram(application))
+            return 1;
         window = trevalo::frmTrevaloMain;
     }
     FirstPaint watcher;

@@ -46,7 +46,8 @@ void TForm::SetClientHeight(int height) {
 }
 
 void TForm::FitToClientArea() {
-    if (!clientSize_.isValid())
+    // While the layout loads, the window is fitted once, when it is complete.
+    if (!clientSize_.isValid() || Loading())
         return;
     // A hidden window gets no resize event, so its layout is told by hand.
     const auto relayout = [this] {
