@@ -11,9 +11,6 @@ namespace trevalo {
 
 namespace {
 
-/// Height of the band that is painted once and repeated down the strip.
-constexpr int BandHeight = 8;
-
 /// Fills \p steps columns leftwards from \p first, walking from \p from towards \p to in as
 /// many steps. Each channel accumulates in 16.16 fixed point with its step truncated toward
 /// zero, so the walk never quite reaches \p to.
@@ -54,7 +51,7 @@ void TGradientSeparator::paintEvent(QPaintEvent*) {
     const QRgb highlight = ResolveColor(SystemColor::Highlight, palette()).rgb();
     // Made at the screen's density: each column's colour spans its whole device pixels.
     const qreal ratio = devicePixelRatioF();
-    QImage band(QSize(width(), BandHeight) * ratio, QImage::Format_RGB32);
+    QImage band(size() * ratio, QImage::Format_RGB32);
     band.setDevicePixelRatio(ratio);
     // Too few colours for a gradient: the whole strip takes the highlight colour.
     if (depth() <= 8) {
@@ -68,7 +65,9 @@ void TGradientSeparator::paintEvent(QPaintEvent*) {
         for (int y = 1; y < band.height(); ++y)
             std::copy(line, line + band.width(), reinterpret_cast<QRgb*>(band.scanLine(y)));
     }
-    QPainter(this).drawTiledPixmap(rect(), QPixmap::fromImage(band));
+    // Drawn whole rather than tiled: a tiled draw starts the painter's worker threads, which
+    // costs more at start-up than the few rows it saves.
+    QPainter(this).drawImage(0, 0, band);
 }
 
 } // namespace trevalo
