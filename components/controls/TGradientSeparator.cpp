@@ -51,23 +51,23 @@ void TGradientSeparator::paintEvent(QPaintEvent*) {
     const QRgb highlight = ResolveColor(SystemColor::Highlight, palette()).rgb();
     // Made at the screen's density: each column's colour spans its whole device pixels.
     const qreal ratio = devicePixelRatioF();
-    QImage band(size() * ratio, QImage::Format_RGB32);
-    band.setDevicePixelRatio(ratio);
+    QImage strip(size() * ratio, QImage::Format_RGB32);
+    strip.setDevicePixelRatio(ratio);
     // Too few colours for a gradient: the whole strip takes the highlight colour.
     if (depth() <= 8) {
-        band.fill(highlight);
+        strip.fill(highlight);
     } else {
         const std::vector<QRgb> columns =
             Gradient(width(), highlight, ResolveColor(SystemColor::BtnFace, palette()).rgb());
-        auto* line = reinterpret_cast<QRgb*>(band.scanLine(0));
-        for (int x = 0; x < band.width(); ++x)
+        auto* line = reinterpret_cast<QRgb*>(strip.scanLine(0));
+        for (int x = 0; x < strip.width(); ++x)
             line[x] = columns[std::min(columns.size() - 1, static_cast<std::size_t>(x / ratio))];
-        for (int y = 1; y < band.height(); ++y)
-            std::copy(line, line + band.width(), reinterpret_cast<QRgb*>(band.scanLine(y)));
+        for (int y = 1; y < strip.height(); ++y)
+            std::copy(line, line + strip.width(), reinterpret_cast<QRgb*>(strip.scanLine(y)));
     }
     // Drawn whole rather than tiled: a tiled draw starts the painter's worker threads, which
     // costs more at start-up than the few rows it saves.
-    QPainter(this).drawImage(0, 0, band);
+    QPainter(this).drawImage(0, 0, strip);
 }
 
 } // namespace trevalo
