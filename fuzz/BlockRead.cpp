@@ -1,5 +1,7 @@
 #include "fuzz/BlockRead.h"
 
+#include "tests/engine/BlockArrays.h"
+
 #include <algorithm>
 #include <cstring>
 #include <string>
@@ -42,53 +44,30 @@ std::vector<ColumnDesc> ReadableFields(IRecordBase& base, std::vector<std::uint3
     return fields;
 }
 
+std::vector<test::BlockField> BlockFields(const std::vector<ColumnDesc>& fields,
+                                          const std::vector<std::uint32_t>& numbers) {
+    std::vector<test::BlockField> blockFields;
+    for (std::size_t i = 0; i < fields.size(); ++i)
+        blockFields.push_back({numbers[i], fields[i].type == FieldType::String});
+    return blockFields;
+}
+
 /// The caller's arrays for one block.
-class Arrays {
+class Arrays : public test::BlockArrays {
 public:
     Arrays(const std::vector<ColumnDesc>& fields, const std::vector<std::uint32_t>& numbers,
            std::uint32_t capacity, std::uint32_t textCapacity)
-        : fields_(fields)
-        , bookmarks_(std::size_t{capacity} * sizeof(std::uint32_t))
-        , owned_(fields.size()) {
-        for (std::size_t i = 0; i < fields.size(); ++i) {
-            const bool isString = fields[i].type == FieldType::String;
-            Owned& owned = owned_[i];
-            owned.blanks.resize(capacity);
-            owned.numbers.resize(isString ? 0 : capacity);
-            owned.starts.resize(isString ? capacity : 0);
-            owned.lengths.resize(isString ? capacity : 0);
-            owned.text = std::vector<char>(isString ? std::max(textCapacity, 1u) : 0);
-            columns_.push_back(
-                {numbers[i], owned.blanks.data(), isString ? nullptr : owned.numbers.data(),
-                 isString ? owned.starts.data() : nullptr,
-                 isString ? owned.lengths.data() : nullptr, isString ? owned.text.data() : nullptr,
-                 isString ? textCapacity : 0, 0});
-        }
-        block_ = {capacity,
-                  static_cast<std::uint32_t>(columns_.size()),
-                  columns_.data(),
-                  bookmarks_.data(),
-                  0,
-                  0};
-    }
-
-    RecordBlock& Block() { return block_; }
-
-    void Rewind() {
-        for (BlockColumn& column : columns_)
-            column.textLength = 0;
-    }
+        : BlockArrays(BlockFields(fields, numbers), capacity, textCapacity)
+        , fields_(fields) {}
 
     /// Gives every string field room for its longest value; false when it had it already.
     bool Widen() {
         bool widened = false;
-        for (std::size_t i = 0; i < columns_.size(); ++i) {
+        for (std::size_t i = 0; i < Columns().size(); ++i) {
             const std::uint32_t widest = fields_[i].width * 4;
-            if (!columns_[i].text || columns_[i].textCapacity >= widest)
+            if (!Columns()[i].text || Columns()[i].textCapacity >= widest)
                 continue;
-            owned_[i].text = std::vector<char>(widest);
-            columns_[i].text = owned_[i].text.data();
-            columns_[i].textCapacity = widest;
+            SetTextCapacity(i, widest);
             widened = true;
         }
         return widened;
@@ -97,17 +76,19 @@ public:
     /// The room left in each field's text; 0 for the others.
     std::vector<std::uint32_t> Room() const {
         std::vector<std::uint32_t> room;
-        for (const BlockColumn& column : columns_)
+        for (const BlockColumn& column : Columns())
             room.push_back(column.textCapacity - column.textLength);
         return room;
     }
 
     void AppendTo(std::vector<Record>& records) const {
-        for (std::uint32_t row = 0; row < block_.count; ++row) {
+        if (!GuardsIntact())
+            Disagree("a text written past its capacity");
+        for (std::uint32_t row = 0; row < Block().count; ++row) {
             Record& record = records.emplace_back();
-            std::memcpy(&record.bookmark, bookmarks_.data() + row * sizeof record.bookmark,
+            std::memcpy(&record.bookmark, Block().bookmarks + row * sizeof record.bookmark,
                         sizeof record.bookmark);
-            for (const BlockColumn& column : columns_) {
+            for (const BlockColumn& column : Columns()) {
                 Value& value = record.values.emplace_back();
                 if (column.blanks[row] > 1)
                     Disagree("a blank flag that is neither 0 nor 1");
@@ -125,19 +106,7 @@ public:
     }
 
 private:
-    struct Owned {
-        std::vector<std::uint8_t> blanks;
-        std::vector<std::int32_t> numbers;
-        std::vector<std::uint32_t> starts;
-        std::vector<std::uint32_t> lengths;
-        std::vector<char> text;
-    };
-
     const std::vector<ColumnDesc>& fields_;
-    std::vector<std::uint8_t> bookmarks_;
-    std::vector<Owned> owned_;
-    std::vector<BlockColumn> columns_;
-    RecordBlock block_{};
 };
 
 /// The visible records read one by one, as the bulk read gives them.
@@ -206,7 +175,7 @@ void CheckBlockRead(Table& table, std::uint32_t capacity, std::uint32_t textCapa
     std::vector<EarlyEnd> earlyEnds;
     std::uint32_t position = 0;
     for (;;) {
-        arrays.Rewind();
+        arrays.RewindText();
         const Status status = table.Cursor().ReadBlock(&position, &arrays.Block());
         if (status == kBufferTooSmall) {
             if (!arrays.Widen())

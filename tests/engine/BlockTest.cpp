@@ -1,4 +1,5 @@
 // Reading the visible records in blocks into column arrays, against the walk record by record.
+#include "tests/engine/BlockArrays.h"
 #include "tests/engine/EngineHarness.h"
 
 #include <cstring>
@@ -29,71 +30,34 @@ FieldType TypeOf(View& view, std::uint32_t field) {
     return column.type;
 }
 
-/// The caller's side: arrays for \p fields, each \p capacity long, and a text buffer per string.
-class Arrays {
+std::vector<BlockField> Fields(View& view, const std::vector<std::uint32_t>& numbers) {
+    std::vector<BlockField> fields;
+    for (const std::uint32_t number : numbers)
+        fields.push_back({number, TypeOf(view, number) == FieldType::String});
+    return fields;
+}
+
+/// The caller's arrays for \p fields of \p view, read back as the walk describes records.
+class Arrays : public BlockArrays {
 public:
     Arrays(View& view, const std::vector<std::uint32_t>& fields, std::uint32_t capacity,
            std::uint32_t textCapacity)
-        : bookmarks_(capacity * sizeof(std::uint32_t)) {
-        // The block points into these, short texts included: they must never move.
-        owned_.reserve(fields.size());
-        for (const std::uint32_t field : fields) {
-            const bool isString = TypeOf(view, field) == FieldType::String;
-            Owned& owned = owned_.emplace_back();
-            owned.blanks.assign(capacity, 0xAA);
-            owned.numbers.assign(isString ? 0 : capacity, -1);
-            owned.starts.assign(isString ? capacity : 0, 0xFFFF);
-            owned.lengths.assign(isString ? capacity : 0, 0xFFFF);
-            owned.text.assign(isString ? textCapacity + kGuard : 0, '#');
-            columns_.push_back(
-                {field, owned.blanks.data(), isString ? nullptr : owned.numbers.data(),
-                 isString ? owned.starts.data() : nullptr,
-                 isString ? owned.lengths.data() : nullptr, isString ? owned.text.data() : nullptr,
-                 isString ? textCapacity : 0, 0});
-        }
-        block_ = {capacity,
-                  static_cast<std::uint32_t>(columns_.size()),
-                  columns_.data(),
-                  bookmarks_.data(),
-                  0,
-                  0};
-    }
-
-    RecordBlock& Block() { return block_; }
-    BlockColumn& Column(std::size_t index) { return columns_[index]; }
-    /// The text buffer of column \p index, whatever the block now points at.
-    const std::string& Text(std::size_t index) const { return owned_[index].text; }
+        : BlockArrays(Fields(view, fields), capacity, textCapacity) {}
 
     /// Records [0, count) of the last read, as the walk describes them.
     std::vector<Row> Rows(View& view) const {
-        for (const Owned& owned : owned_)
-            EXPECT_TRUE(owned.text.empty() || owned.text.ends_with(std::string(kGuard, '#')))
-                << "written past the text's capacity";
+        EXPECT_TRUE(GuardsIntact()) << "written past the text's capacity";
         std::vector<Row> rows;
-        for (std::uint32_t record = 0; record < block_.count; ++record) {
+        for (std::uint32_t record = 0; record < Block().count; ++record) {
             Row& row = rows.emplace_back();
-            row.emplace_back(reinterpret_cast<const char*>(bookmarks_.data()) + record * 4, 4);
-            for (const BlockColumn& column : columns_)
+            row.emplace_back(reinterpret_cast<const char*>(Block().bookmarks) + record * 4, 4);
+            for (const BlockColumn& column : Columns())
                 row.push_back(Describe(view, column, record));
         }
         return rows;
     }
 
-    /// Empties every text buffer for the next block.
-    void RewindText() {
-        for (BlockColumn& column : columns_)
-            column.textLength = 0;
-    }
-
 private:
-    struct Owned {
-        std::vector<std::uint8_t> blanks;
-        std::vector<std::int32_t> numbers;
-        std::vector<std::uint32_t> starts;
-        std::vector<std::uint32_t> lengths;
-        std::string text;
-    };
-
     static std::string Describe(View& view, const BlockColumn& column, std::uint32_t record) {
         const std::uint8_t blank = column.blanks[record];
         if (blank > 1)
@@ -116,14 +80,6 @@ private:
             return std::to_string(column.numbers[record]);
         }
     }
-
-    /// Bytes past each text's capacity that must stay untouched.
-    static constexpr std::size_t kGuard = 8;
-
-    std::vector<Owned> owned_;
-    std::vector<BlockColumn> columns_;
-    std::vector<std::uint8_t> bookmarks_;
-    RecordBlock block_{};
 };
 
 /// The visible records read with MoveBy, GetCurrentRecord and GetField.
