@@ -1,11 +1,11 @@
 #include "platform/TApplication.h"
 
+#include "platform/ClassicStyle.h"
 #include "platform/Exception.h"
 
 #include <QFont>
 #include <QFontDatabase>
 #include <QMessageBox>
-#include <QStyleFactory>
 
 namespace trevalo {
 
@@ -28,7 +28,7 @@ void InstallWindowFont() {
 TApplication::TApplication(int& argc, char** argv)
     : QApplication(argc, argv) {
     setApplicationName(QString::fromLatin1(kTitle));
-    setStyle(QStyleFactory::create(QStringLiteral("Windows")));
+    setStyle(new ClassicStyle);
     setStartDragDistance(5);
     InstallWindowFont();
 }

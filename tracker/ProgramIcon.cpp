@@ -1,5 +1,7 @@
 #include "tracker/ProgramIcon.h"
 
+#include "platform/ImageFile.h"
+
 #include <QIconEngine>
 #include <QPainter>
 #include <QPixmap>
@@ -32,7 +34,8 @@ public:
         const std::size_t best = Best(size);
         QPixmap& picture = pictures_[best];
         if (picture.isNull())
-            picture.load(QStringLiteral(":/tracker/icon/trevalo-%1.png").arg(kSides[best]));
+            picture = QPixmap::fromImage(
+                ReadImageFile(QStringLiteral(":/tracker/icon/trevalo-%1.png").arg(kSides[best])));
         const QSize fitted = Fitted(picture.size(), size);
         return fitted == picture.size()
                    ? picture

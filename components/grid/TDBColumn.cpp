@@ -2,9 +2,9 @@
 
 #include "components/data/TField.h"
 #include "platform/Exception.h"
+#include "platform/ImageFile.h"
 
 #include <QBitmap>
-#include <QImage>
 #include <algorithm>
 #include <iterator>
 #include <utility>
@@ -12,7 +12,7 @@
 namespace trevalo {
 
 void TColumnProperties::SetGlyph(const QString& name) {
-    QImage image(name);
+    const QImage image = ReadImageFile(name);
     if (image.isNull() && !name.isEmpty())
         throw Exception(QStringLiteral("Glyph %1 not found").arg(name));
     glyphName_ = name;

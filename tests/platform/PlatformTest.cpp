@@ -1,14 +1,21 @@
 #include "platform/ColorValue.h"
 #include "platform/Exception.h"
+#include "platform/ImageFile.h"
 #include "platform/MulDiv.h"
 #include "platform/TApplication.h"
 
 #include <QApplication>
 #include <QFontInfo>
 #include <QMessageBox>
+#include <QPainter>
+#include <QProxyStyle>
 #include <QStyle>
+#include <QStyleFactory>
+#include <QTemporaryDir>
 #include <QTimer>
 #include <gtest/gtest.h>
+#include <memory>
+#include <string>
 
 namespace trevalo {
 namespace {
@@ -37,12 +44,60 @@ TEST(ColorValue, ExplicitColoursAreBgrAndSystemColoursFollowThePalette) {
 }
 
 TEST(TApplication, SetsTheClassicLookAndTheWindowFont) {
-    EXPECT_EQ(QApplication::style()->name().toLower(), QStringLiteral("windows"));
+    const auto* style = qobject_cast<const QProxyStyle*>(QApplication::style());
+    ASSERT_NE(style, nullptr);
+    EXPECT_EQ(style->baseStyle()->name().toLower(), QStringLiteral("windows"));
     EXPECT_EQ(QApplication::startDragDistance(), 5);
     const QFont font = QApplication::font();
     EXPECT_EQ(QFontInfo(font).family(), QStringLiteral("Liberation Sans"));
     EXPECT_EQ(font.pixelSize(), 11);
     EXPECT_EQ(QFontMetrics(font).horizontalAdvance(QLatin1Char('0')), 6);
+}
+
+QImage PaintedIcon(const QIcon& icon, const QSize& size, qreal ratio) {
+    QImage canvas(size * ratio, QImage::Format_ARGB32_Premultiplied);
+    canvas.setDevicePixelRatio(ratio);
+    canvas.fill(Qt::white);
+    QPainter painter(&canvas);
+    icon.paint(&painter, QRect(QPoint(), size));
+    return canvas;
+}
+
+TEST(ClassicStyle, ReadsTheToolbarExtensionIconsLateButDrawsThemAsTheWindowsStyleDoes) {
+    const std::unique_ptr<QStyle> windows(QStyleFactory::create(QStringLiteral("Windows")));
+    for (const QStyle::StandardPixmap which :
+         {QStyle::SP_ToolBarHorizontalExtensionButton, QStyle::SP_ToolBarVerticalExtensionButton}) {
+        const QIcon expected = windows->standardIcon(which);
+        const QIcon icon = QApplication::style()->standardIcon(which);
+        ASSERT_FALSE(expected.availableSizes().isEmpty());
+        EXPECT_EQ(icon.availableSizes(), expected.availableSizes()) << which;
+        for (const QSize& size : {QSize(16, 16), QSize(8, 5), QSize(40, 40)}) {
+            EXPECT_EQ(icon.actualSize(size), expected.actualSize(size)) << which;
+            for (const qreal ratio : {1.0, 2.0}) {
+                const std::string where =
+                    std::to_string(which) + " at " + std::to_string(size.width()) + "x" +
+                    std::to_string(size.height()) + " * " + std::to_string(ratio);
+                EXPECT_EQ(icon.pixmap(size, ratio).toImage(),
+                          expected.pixmap(size, ratio).toImage())
+                    << where;
+                EXPECT_EQ(PaintedIcon(icon, size, ratio), PaintedIcon(expected, size, ratio))
+                    << where;
+            }
+        }
+    }
+}
+
+TEST(ImageFile, ReadsTheFormatThatTheSuffixNamesWithoutProbingTheContent) {
+    const QTemporaryDir folder;
+    QImage picture(3, 2, QImage::Format_RGB32);
+    picture.fill(QColor(10, 20, 30));
+    ASSERT_TRUE(picture.save(folder.filePath(QStringLiteral("picture.png")), "PNG"));
+    ASSERT_TRUE(picture.save(folder.filePath(QStringLiteral("misnamed.bmp")), "PNG"));
+    EXPECT_EQ(ReadImageFile(folder.filePath(QStringLiteral("picture.png"))).pixelColor(2, 1),
+              QColor(10, 20, 30));
+    EXPECT_TRUE(ReadImageFile(folder.filePath(QStringLiteral("misnamed.bmp"))).isNull());
+    EXPECT_TRUE(ReadImageFile(folder.filePath(QStringLiteral("missing.png"))).isNull());
+    EXPECT_TRUE(ReadImageFile(QString()).isNull());
 }
 
 TEST(TApplication, ErrorBoxAddsAFullStopOnlyAfterCharactersSortingAfterIt) {
