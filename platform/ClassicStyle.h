@@ -8,7 +8,7 @@ namespace trevalo {
 
 /// Qt's "Windows" style. A menu bar asks for its extension button's icon when it is made,
 /// though the button shows only when the menu does not fit; reading that picture probes every
-/// image plugin, so the toolbar extension icons are read when they are first drawn instead.
+/// image plugin, so the toolbar extension icons are read when they are first used instead.
 class ClassicStyle : public QProxyStyle {
     Q_OBJECT
 public:
