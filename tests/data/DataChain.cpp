@@ -68,6 +68,16 @@ DataChainTest::DataChainTest() {
     loader.Load(QByteArray(kLayout));
 }
 
+ChainOverStore ViewOver(QObject& form, TMemTable& store, const char* provider, const char* view) {
+    auto* theProvider = new TTableProvider(&form);
+    theProvider->setObjectName(QLatin1String(provider));
+    theProvider->SetDataSet(&store);
+    auto* theView = new TWorkingView(&form);
+    theView->setObjectName(QLatin1String(view));
+    theView->SetProviderName(QLatin1String(provider));
+    return {*theProvider, *theView};
+}
+
 QVariant Get(const TWorkingView& view, const char* field) {
     return view.FieldByName(QLatin1String(field)).Value();
 }

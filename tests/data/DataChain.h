@@ -45,6 +45,14 @@ public:
     int DataSets = 0;
 };
 
+/// A provider named \p provider over \p store, and a closed working view named \p view that
+/// asks it for its data; both owned by \p form.
+struct ChainOverStore {
+    TTableProvider& Provider;
+    TWorkingView& View;
+};
+ChainOverStore ViewOver(QObject& form, TMemTable& store, const char* provider, const char* view);
+
 QVariant Get(const TWorkingView& view, const char* field);
 void Set(TWorkingView& view, const char* field, const QVariant& value);
 

@@ -251,12 +251,7 @@ TEST_F(ReadColumnsTest, AClosedViewAndAFloatFieldAreRefused) {
     QObject form;
     auto* store = new TMemTable(&form);
     (new TField(store, engine::FieldType::Float))->SetFieldName(QStringLiteral("Rate"));
-    auto* provider = new TTableProvider(&form);
-    provider->setObjectName(QStringLiteral("prvRates"));
-    provider->SetDataSet(store);
-    auto* rates = new TWorkingView(&form);
-    rates->setObjectName(QStringLiteral("wvRates"));
-    rates->SetProviderName(QStringLiteral("prvRates"));
+    TWorkingView* rates = &ViewOver(form, *store, "prvRates", "wvRates").View;
     rates->Open();
     const TField* rate = &rates->FieldByName(QStringLiteral("Rate"));
     EXPECT_EQ(ErrorOf([&] {
