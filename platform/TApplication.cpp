@@ -31,18 +31,25 @@ TApplication::TApplication(int& argc, char** argv)
     setStyle(new ClassicStyle);
     setStartDragDistance(5);
     InstallWindowFont();
+    SetFailureHandler(&HandleException);
 }
 
 TApplication::~TApplication() {
     // Windows go in the reverse order of their creation, while the application still exists.
     while (!windows_.empty())
         windows_.pop_back();
+    SetFailureHandler(nullptr);
 }
 
 bool TApplication::notify(QObject* receiver, QEvent* event) {
     try {
         return QApplication::notify(receiver, event);
     } catch (const std::exception& error) {
+#ifndef QT_NO_DEBUG
+        // Every entry point runs its work through Guard; reaching here means one does not.
+        qWarning("Unguarded failure in an event for %s: %s",
+                 receiver ? receiver->metaObject()->className() : "no receiver", error.what());
+#endif
         HandleException(error);
     }
     return false;

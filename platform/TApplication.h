@@ -3,6 +3,8 @@
 /// every failure reaching the event loop ends in.
 #pragma once
 
+#include "platform/Failures.h"
+
 #include <QApplication>
 #include <QWidget>
 #include <exception>
@@ -38,17 +40,9 @@ public:
     /// The default handler: shows the failure's message and lets the program go on.
     static void HandleException(const std::exception& error);
 
-    /// Runs \p action and hands a failure to the default handler. Event handlers run their
-    /// work through it, so that no exception unwinds through the platform's own frames, which
-    /// would leak what they hold. Answers whether the action succeeded.
+    /// Runs \p action and hands a failure to the default handler (see Failures.h).
     template <class F> static bool Guard(F&& action) {
-        try {
-            action();
-            return true;
-        } catch (const std::exception& error) {
-            HandleException(error);
-            return false;
-        }
+        return trevalo::Guard(std::forward<F>(action));
     }
 
     /// The error box: the message (with a full stop added where it lacks one) under the error

@@ -8,7 +8,7 @@
 #include "components/controls/TStyledLabel.h"
 #include "components/controls/TStyledMemo.h"
 #include "components/controls/TStyledPanel.h"
-#include "components/forms/ComponentRegistry.h"
+#include "components/forms/ControlRegistry.h"
 
 #include <QAccessible>
 
@@ -16,14 +16,14 @@ namespace trevalo {
 
 void RegisterControlComponents() {
     auto& registry = ComponentRegistry::Instance();
-    registry.Register<TGradientSeparator>(QStringLiteral("TGradientSeparator"));
+    RegisterControl<TGradientSeparator>(registry, QStringLiteral("TGradientSeparator"));
     registry.Register<TMainMenu>(QStringLiteral("TMainMenu"));
     registry.Register<TMenuItem>(QStringLiteral("TMenuItem"));
-    registry.Register<TSpacer>(QStringLiteral("TSpacer"));
-    registry.Register<TStyledCheckBox>(QStringLiteral("TStyledCheckBox"));
-    registry.Register<TStyledLabel>(QStringLiteral("TStyledLabel"));
-    registry.Register<TStyledMemo>(QStringLiteral("TStyledMemo"));
-    registry.Register<TStyledPanel>(QStringLiteral("TStyledPanel"));
+    RegisterControl<TSpacer>(registry, QStringLiteral("TSpacer"));
+    RegisterControl<TStyledCheckBox>(registry, QStringLiteral("TStyledCheckBox"));
+    RegisterControl<TStyledLabel>(registry, QStringLiteral("TStyledLabel"));
+    RegisterControl<TStyledMemo>(registry, QStringLiteral("TStyledMemo"));
+    RegisterControl<TStyledPanel>(registry, QStringLiteral("TStyledPanel"));
     QAccessible::installFactory(ControlsAccessibleFactory);
 }
 

@@ -1,28 +1,15 @@
 /// \file
-/// The classes a layout may name, each with the function that makes one.
+/// The classes a layout may name, each with the function that makes one. Qt Core only: the
+/// controls register through ControlRegistry.h, above the layers without widgets.
 #pragma once
 
 #include <QHash>
 #include <QObject>
 #include <QString>
-#include <QWidget>
 #include <functional>
 #include <type_traits>
 
 namespace trevalo {
-
-/// A component whose child controls live in an area of its own (a window's client area).
-class TWidgetContainer {
-public:
-    virtual QWidget* ClientArea() = 0;
-
-protected:
-    ~TWidgetContainer() = default;
-};
-
-/// Where a control made under \p parent is placed; raises an error when \p parent cannot hold
-/// controls.
-QWidget* ClientAreaOf(QObject* parent);
 
 class ComponentRegistry {
 public:
@@ -33,13 +20,11 @@ public:
 
     void Register(const QString& className, Factory factory);
 
+    /// A component that is no control: it lives under its parent itself.
     template <class T> void Register(const QString& className) {
-        Register(className, [](QObject* parent) -> QObject* {
-            if constexpr (std::is_base_of_v<QWidget, T>)
-                return new T(ClientAreaOf(parent));
-            else
-                return new T(parent);
-        });
+        static_assert(std::is_constructible_v<T, QObject*>,
+                      "a control is registered with RegisterControl");
+        Register(className, [](QObject* parent) -> QObject* { return new T(parent); });
     }
 
     /// Raises an error naming \p className when no such class is registered.

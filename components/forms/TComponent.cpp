@@ -1,6 +1,6 @@
 #include "components/forms/TComponent.h"
 
-#include "platform/TApplication.h"
+#include "platform/Failures.h"
 
 namespace trevalo {
 
@@ -14,7 +14,7 @@ void TComponent::DeclareEvent(const QString& name, TNotifyEvent& slot) {
 
 void TComponent::Fire(const TNotifyEvent& event, QObject* sender) {
     if (event)
-        TApplication::Guard([&] { event(sender); });
+        Guard([&] { event(sender); });
 }
 
 } // namespace trevalo

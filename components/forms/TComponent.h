@@ -32,8 +32,8 @@ protected:
     /// Makes \p slot bindable from a layout under \p name.
     void DeclareEvent(const QString& name, TNotifyEvent& slot);
 
-    /// Calls \p event with \p sender when it is bound. A failure ends in the application's
-    /// default handler here, so that none unwinds through the platform's event dispatch.
+    /// Calls \p event with \p sender when it is bound. A failure ends in the failure handler
+    /// here, so that none unwinds through the platform's event dispatch.
     static void Fire(const TNotifyEvent& event, QObject* sender);
 
 private:

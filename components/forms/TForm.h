@@ -3,7 +3,7 @@
 /// area, its handlers are bound by name, and it opens where its Position puts it.
 #pragma once
 
-#include "components/forms/ComponentRegistry.h"
+#include "components/forms/ControlRegistry.h"
 #include "components/forms/TComponent.h"
 
 #include <QMainWindow>

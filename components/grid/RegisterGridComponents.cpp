@@ -1,6 +1,6 @@
 #include "components/grid/RegisterGridComponents.h"
 
-#include "components/forms/ComponentRegistry.h"
+#include "components/forms/ControlRegistry.h"
 #include "components/grid/TDBColumn.h"
 #include "components/grid/TDBTableView.h"
 #include "components/grid/TDataGrid.h"
@@ -12,7 +12,7 @@ namespace trevalo {
 
 void RegisterGridComponents() {
     auto& registry = ComponentRegistry::Instance();
-    registry.Register<TDataGrid>(QStringLiteral("TDataGrid"));
+    RegisterControl<TDataGrid>(registry, QStringLiteral("TDataGrid"));
     registry.Register<TGridLevel>(QStringLiteral("TGridLevel"));
     registry.Register<TDBTableView>(QStringLiteral("TDBTableView"));
     registry.Register<TDBColumn>(QStringLiteral("TDBColumn"));
