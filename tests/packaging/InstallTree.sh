@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs the build into a temporary prefix with cmake --install, checks that every file of
-# the installed program is in its place, and starts it from there.
+# the installed program is in its place, that the desktop knows its fight files, and starts it
+# from there.
 # Usage: InstallTree.sh <build folder> <library folder> <engine folder> <engine file> <app id>
 set -euo pipefail
 build="$1" libdir="$2" enginedir="$3" enginefile="$4" id="$5"
@@ -13,6 +14,7 @@ expected=(
     bin/trevalo
     "$enginedir/$enginefile"
     "share/applications/$id.desktop"
+    "share/mime/packages/$id.xml"
     "share/metainfo/$id.metainfo.xml"
     "share/icons/hicolor/scalable/apps/$id.svg"
 )
@@ -26,4 +28,5 @@ done
 if compgen -G "$root/$libdir/lib*" >/dev/null; then
     echo "FAIL: a library in $libdir itself"; exit 1
 fi
+"$here/FileType.sh" "$root" "$id"
 "$here/StartInstalled.sh" "$root/bin/trevalo" "$root/$enginedir/$enginefile"
