@@ -58,16 +58,22 @@ void Empty(TWorkingView& view) {
         view.Delete();
 }
 
-/// Inserts \p rows as the grid inserts a typed row, each written by \p put and posted.
+/// Inserts \p rows into the empty \p view as the grid inserts a typed row, each written by
+/// \p put and posted, and leaves them in their order.
 template <class Row, class Put>
 void Fill(TWorkingView& view, const std::vector<Row>& rows, Put put) {
-    // A new record stands in front of the current one, which is the one inserted just before:
-    // inserted last to first, the rows stand in their order.
-    for (auto row = rows.crbegin(); row != rows.crend(); ++row) {
+    // A new record stands in front of the current one. A blank record, current before each
+    // insert and deleted at the end, puts each row after the one before, so that the engine
+    // never moves the rows already in.
+    view.Insert();
+    view.Post();
+    for (const Row& row : rows) {
         view.Insert();
-        put(*row);
+        put(row);
         view.Post();
+        view.Next();
     }
+    view.Delete();
 }
 
 } // namespace

@@ -63,13 +63,25 @@ std::function<void(const QString&)> Raw(QByteArray bytes) {
     return [bytes](const QString& path) { Write(path, bytes); };
 }
 
+/// Start-up as the program runs it on \p path, its error box answered, with no right to files
+/// beyond what their permissions grant.
+class StartOnAFile : public TrackerFixture {
+protected:
+    std::optional<int> StartOn(const QString& path) {
+        AnswerBoxes({Qt::Key_Return});
+        const test::FileRightsHold rights;
+        return StartProgram(static_cast<TApplication&>(*QCoreApplication::instance()),
+                            {QStringLiteral("trevalo"), path});
+    }
+};
+
 struct BadFile {
     const char* label;
     std::function<void(const QString& path)> make;
     const char* reason; ///< what the box says after the file's name
 };
 
-class ABadFile : public TrackerFixture, public testing::WithParamInterface<BadFile> {};
+class ABadFile : public StartOnAFile, public testing::WithParamInterface<BadFile> {};
 
 TEST_P(ABadFile, IsToldWithItsNameAndLeftAsItWas) {
     QTemporaryDir folder;
@@ -80,14 +92,7 @@ TEST_P(ABadFile, IsToldWithItsNameAndLeftAsItWas) {
     const qsizetype windows = QApplication::topLevelWidgets().size();
     TfrmTrevaloMain* const main = frmTrevaloMain;
 
-    AnswerBoxes({Qt::Key_Return});
-    std::optional<int> exitCode;
-    {
-        const test::FileRightsHold rights;
-        exitCode = StartProgram(static_cast<TApplication&>(*QCoreApplication::instance()),
-                                {QStringLiteral("trevalo"), path});
-    }
-    EXPECT_EQ(exitCode, 1);
+    EXPECT_EQ(StartOn(path), 1);
     EXPECT_EQ(boxTitles_, QStringList({"Trevalo"}));
     EXPECT_EQ(boxTexts_.join(u'\n').toStdString(),
               TApplication::ErrorBoxText(QStringLiteral("Cannot open the fight file \"%1\": %2")
@@ -209,21 +214,14 @@ struct UnfitPlace {
     const char* reason;
 };
 
-class ANewFileThatCannotBeMade : public TrackerFixture,
+class ANewFileThatCannotBeMade : public StartOnAFile,
                                  public testing::WithParamInterface<UnfitPlace> {};
 
 TEST_P(ANewFileThatCannotBeMade, IsToldBeforeAnyWindowAndNothingIsMade) {
     QTemporaryDir folder;
     const QString path = GetParam().place(folder.path());
     TfrmTrevaloMain* const main = frmTrevaloMain;
-    AnswerBoxes({Qt::Key_Return});
-    std::optional<int> exitCode;
-    {
-        const test::FileRightsHold rights;
-        exitCode = StartProgram(static_cast<TApplication&>(*QCoreApplication::instance()),
-                                {QStringLiteral("trevalo"), path});
-    }
-    EXPECT_EQ(exitCode, 1);
+    EXPECT_EQ(StartOn(path), 1);
     EXPECT_EQ(boxTexts_.join(u'\n').toStdString(),
               TApplication::ErrorBoxText(QStringLiteral("Cannot save the fight to \"%1\": %2")
                                              .arg(path, QString::fromUtf8(GetParam().reason)))

@@ -49,17 +49,8 @@ start_virtual_screen
 printf '{"format": "trevalo-fight", "version": 1, "turn": 0}' >"$folder/bad.trevalo"
 cp "$folder/bad.trevalo" "$folder/bad.copy"
 "$program" "$folder/bad.trevalo" &
-pid=$!
-box=$(wait_for_window '^Trevalo$')
-[ -n "$box" ] || { kill $pid; fail "no error box for a bad file"; }
-if xdotool search --onlyvisible --name 'Main|trevalo - Trevalo' >/dev/null 2>&1; then
-    kill $pid; fail "a window was shown beside the error box"
-fi
-xdotool windowfocus --sync "$box"
-xdotool key --clearmodifiers Return
-status=0
-wait $pid || status=$?
-[ "$status" -eq 1 ] || fail "a bad file ended with $status, not 1"
+answer_error_box $! '^Main$|trevalo - Trevalo$'
+[ "$box_status" -eq 1 ] || fail "a bad file ended with $box_status, not 1"
 cmp -s "$folder/bad.trevalo" "$folder/bad.copy" || fail "the bad file was changed"
 [ "$(ls "$folder" | grep -c trevalo)" -eq 1 ] || fail "a file was left beside the bad one"
 passed=$((passed + 1))
