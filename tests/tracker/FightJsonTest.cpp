@@ -5,6 +5,7 @@
 #include "RandomFight.h"
 #include "tests/RandomRun.h"
 
+#include <QFile>
 #include <gtest/gtest.h>
 
 namespace trevalo {
@@ -49,6 +50,16 @@ TEST(FightJson, TheLongestTextsAndTheWidestNumbersAreTaken) {
         {QString::fromUcs4(U"\U0001F409").repeated(50), -2147483647 - 1, 2147483647, true}};
     fight.Effects = {{QStringLiteral("é").repeated(200), 2147483647}};
     EXPECT_EQ(FightFromJson(FightToJson(fight)), fight);
+}
+
+TEST(FightJson, TheReferencesExampleIsAFileAsTheProgramWritesIt) {
+    QFile reference(QStringLiteral(TREVALO_SOURCE_DIR "/docs/fight-file.md"));
+    ASSERT_TRUE(reference.open(QIODevice::ReadOnly));
+    const QByteArray text = reference.readAll();
+    const qsizetype start = text.indexOf("```json\n") + 8;
+    const QByteArray example = text.mid(start, text.indexOf("```", start) - start);
+    ASSERT_FALSE(example.isEmpty());
+    EXPECT_EQ(FightToJson(FightFromJson(example)).toStdString(), example.toStdString());
 }
 
 } // namespace
