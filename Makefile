@@ -3,7 +3,7 @@ BUILD      ?= build
 BUILD_ASAN ?= build-asan
 BUILD_FUZZ ?= build-fuzz
 FUZZ_SECONDS ?= 60
-FUZZ_TARGETS = expression packet compiler snapshot integer_text
+FUZZ_TARGETS = expression packet compiler snapshot integer_text fight_file
 SOAK_SEED ?= $(shell date +%s)
 CMAKE_ARGS ?=
 

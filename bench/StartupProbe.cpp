@@ -1,5 +1,6 @@
-// Starts either the program, as its main does, or a bare main window of the same size, and
-// writes "painted" to its standard output once the main window has painted for the first time.
+// Starts either the program, as its main does, with a fight file when one is given after
+// "tracker", or a bare main window of the same size, and writes "painted" to its standard output
+// once the main window has painted for the first time.
 #include "platform/TApplication.h"
 #include "tracker/ProgramStart.h"
 #include "tracker/frmTrevaloProg.h"
@@ -40,8 +41,11 @@ int main(int argc, char** argv) {
         bare->resize(1007, 659);
         window = bare.get();
     } else {
-        if (!trevalo::StartProgram(application))
-            return 1;
+        QStringList arguments{QString::fromLocal8Bit(argv[0])};
+        if (argc > 2)
+            arguments.append(QString::fromLocal8Bit(argv[2]));
+        if (const std::optional<int> exitCode = trevalo::StartProgram(application, arguments))
+            return *exitCode;
         window = trevalo::frmTrevaloMain;
     }
     FirstPaint watcher;

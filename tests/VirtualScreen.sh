@@ -35,3 +35,18 @@ wait_for_window() {
     done
     echo "$found"
 }
+
+# Waits for the error box, checks that no window whose name matches $2 shows beside it, answers
+# it with Enter and sets box_status to the exit code of process $1; fails when no box comes.
+answer_error_box() {
+    local box
+    box=$(wait_for_window '^Trevalo$')
+    [ -n "$box" ] || { kill "$1"; echo "FAIL: no error box appeared"; exit 1; }
+    if xdotool search --onlyvisible --name "$2" >/dev/null 2>&1; then
+        kill "$1"; echo "FAIL: a window was shown beside the error box"; exit 1
+    fi
+    xdotool windowfocus --sync "$box"
+    xdotool key --clearmodifiers Return
+    box_status=0
+    wait "$1" || box_status=$?
+}

@@ -5,8 +5,9 @@
 
 int main(int argc, char** argv) {
     trevalo::TApplication application(argc, argv);
-    if (!trevalo::StartProgram(application))
-        return 1;
+    if (const std::optional<int> exitCode =
+            trevalo::StartProgram(application, trevalo::TApplication::arguments()))
+        return *exitCode;
     trevalo::frmTrevaloMain->show();
     return application.exec();
 }

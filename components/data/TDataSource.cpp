@@ -21,20 +21,33 @@ void TDataSource::SetDataSet(TWorkingView* dataSet) {
     DataSetChanged();
 }
 
+void TDataSource::Suspend() {
+    ++suspended_;
+}
+
+void TDataSource::Resume() {
+    if (suspended_ > 0 && --suspended_ == 0)
+        DataSetChanged();
+}
+
 void TDataSource::StateChanged() {
-    TellLinks(links_, &TDataLink::StateChanged);
+    if (suspended_ == 0)
+        TellLinks(links_, &TDataLink::StateChanged);
 }
 
 void TDataSource::DataSetChanged() {
-    TellLinks(links_, &TDataLink::DataSetChanged);
+    if (suspended_ == 0)
+        TellLinks(links_, &TDataLink::DataSetChanged);
 }
 
 void TDataSource::RecordChanged(const TField* field) {
-    TellLinks(links_, &TDataLink::RecordChanged, field);
+    if (suspended_ == 0)
+        TellLinks(links_, &TDataLink::RecordChanged, field);
 }
 
 void TDataSource::Scrolled(int distance) {
-    TellLinks(links_, &TDataLink::Scrolled, distance);
+    if (suspended_ == 0)
+        TellLinks(links_, &TDataLink::Scrolled, distance);
 }
 
 } // namespace trevalo

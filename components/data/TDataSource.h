@@ -23,6 +23,12 @@ public:
     TWorkingView* DataSet() const { return dataSet_; }
     void SetDataSet(TWorkingView* dataSet);
 
+    /// Counted: while above zero the controls are told nothing; back at zero they are told once
+    /// that the data changed, and read the view afresh. For a change of many records at once,
+    /// which would have them read it again at every record.
+    void Suspend();
+    void Resume();
+
     void AddLink(TDataLink* link) { links_.append(link); }
     void RemoveLink(TDataLink* link) { links_.removeAll(link); }
 
@@ -34,6 +40,7 @@ public:
 private:
     QPointer<TWorkingView> dataSet_;
     QList<TDataLink*> links_;
+    int suspended_ = 0;
 };
 
 } // namespace trevalo

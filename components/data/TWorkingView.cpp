@@ -438,6 +438,25 @@ RecordColumns TWorkingView::ReadColumns(const QList<const TField*>& fields,
     return reader.Take();
 }
 
+RecordColumns TWorkingView::ReadAllColumns(const QList<const TField*>& fields) {
+    CheckOpen();
+    if (!filterHandle_)
+        return ReadColumns(fields);
+    // The engine reads what its filter lets through, so the filter steps out for the read. The
+    // cursor stays where it stood, and so does every record the filter lets through.
+    const QString filter = installedFilter_;
+    DropFilter();
+    RecordColumns columns;
+    try {
+        columns = ReadColumns(fields);
+    } catch (...) {
+        InstallFilter(filter);
+        throw;
+    }
+    InstallFilter(filter);
+    return columns;
+}
+
 void TWorkingView::SetFieldValue(TField& field, const QVariant& value) {
     if (!IsEditing())
         DatabaseError(QStringLiteral("Dataset not in edit or insert mode"));

@@ -117,6 +117,8 @@ public:
     /// What \p reuse held is dropped, but its memory is read into, so that a reader that reads
     /// again and again allocates nothing.
     RecordColumns ReadColumns(const QList<const TField*>& fields, RecordColumns reuse = {}) const;
+    /// As ReadColumns, but every stored record, whether the filter lets it through or not.
+    RecordColumns ReadAllColumns(const QList<const TField*>& fields);
 
     QVariant GetFieldValue(const TField& field) const override;
     void SetFieldValue(TField& field, const QVariant& value) override;

@@ -241,6 +241,32 @@ TEST_F(ReadColumnsTest, LeavesTheRecordTheStateAndTheControlsAsTheyWere) {
     Component<TDataSource>("dsInit").RemoveLink(&link);
 }
 
+TEST_F(ReadColumnsTest, ReadingAllGivesTheRecordsTheFilterHidesAndLeavesItInForce) {
+    TWorkingView& view = Init();
+    Fill(view, {"A", "B", "C", "D"});
+    view.First();
+    view.Edit();
+    Set(view, "Active", false);
+    view.Post();
+    view.SetFilter(QStringLiteral("[Active] = True"));
+    view.SetFiltered(true);
+    view.Next();
+    ASSERT_EQ(CurrentName(view), "C");
+    const QList<const TField*> name{&view.FieldByName(QStringLiteral("Name"))};
+    const QStringList visible = FromColumns(view.ReadColumns(name));
+
+    const QStringList all = FromColumns(view.ReadAllColumns(name));
+    ASSERT_EQ(all.size(), 4);
+    EXPECT_TRUE(all[0].endsWith(QStringLiteral("|A")));
+    EXPECT_EQ(all.mid(1), visible);
+    EXPECT_EQ(FromColumns(view.ReadColumns(name)), visible) << "the filter is back";
+    EXPECT_EQ(CurrentName(view), "C");
+    view.Next();
+    EXPECT_EQ(CurrentName(view), "D") << "the engine's cursor is where the view left it";
+    view.SetFiltered(false);
+    EXPECT_EQ(FromColumns(view.ReadAllColumns(name)), all) << "unfiltered, all is what shows";
+}
+
 TEST_F(ReadColumnsTest, AClosedViewAndAFloatFieldAreRefused) {
     TWorkingView& view = Init();
     const TField* name = &view.FieldByName(QStringLiteral("Name"));

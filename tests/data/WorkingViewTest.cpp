@@ -221,6 +221,31 @@ TEST_F(WorkingViewTest, NotificationsOffAreCountedAndTheGridIsToldOnceAtZero) {
     Component<TDataSource>("dsInit").RemoveLink(&link);
 }
 
+TEST_F(WorkingViewTest, ASuspendedSourceIsCountedAndTellsItsControlsOnceAtZero) {
+    TWorkingView& view = Init();
+    TDataSource& source = Component<TDataSource>("dsInit");
+    CountingLink link;
+    source.AddLink(&link);
+    source.Suspend();
+    source.Suspend();
+    AddCombatant(view, QStringLiteral("A"));
+    view.First();
+    view.Edit();
+    Set(view, "Name", QStringLiteral("B"));
+    view.Post();
+    view.MoveBy(1);
+    source.Resume();
+    EXPECT_EQ(link.States + link.DataSets, 0) << "not even the changes of state";
+    source.Resume();
+    EXPECT_EQ(link.States, 0);
+    EXPECT_EQ(link.DataSets, 1);
+    source.Resume();
+    EXPECT_EQ(link.DataSets, 1) << "an unmatched call does nothing";
+    view.First();
+    EXPECT_EQ(link.DataSets, 2);
+    source.RemoveLink(&link);
+}
+
 // Every value is checked as it is written into the copy, so a refused one never reaches Post.
 TEST_F(WorkingViewTest, ARefusedValueLeavesTheCopyAsTypedForPostOrCancel) {
     const QString tooLong(51, u'x');

@@ -15,18 +15,8 @@ cp "$program" "$folder/"
 
 run() {
     "$folder/$(basename "$program")" &
-    local pid=$!
-    local box
-    box=$(wait_for_window '^Trevalo$')
-    [ -n "$box" ] || { echo "FAIL: no error box appeared"; kill $pid; exit 1; }
-    if xdotool search --onlyvisible --name '^Main$' >/dev/null 2>&1; then
-        echo "FAIL: the main window was shown"; kill $pid; exit 1
-    fi
-    xdotool windowfocus --sync "$box"
-    xdotool key --clearmodifiers Return
-    local status=0
-    wait $pid || status=$?
-    [ "$status" -eq 1 ] || { echo "FAIL: exit code $status, expected 1"; exit 1; }
+    answer_error_box $! '^Main$'
+    [ "$box_status" -eq 1 ] || { echo "FAIL: exit code $box_status, expected 1"; exit 1; }
     echo "1 passed, 0 failed"
 }
 

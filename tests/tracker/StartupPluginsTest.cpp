@@ -25,7 +25,9 @@ QStringList LoadedImagePlugins() {
 }
 
 TEST(StartUp, ShowsTheMainWindowWithoutLoadingAnImagePlugin) {
-    ASSERT_TRUE(StartProgram(*static_cast<TApplication*>(QCoreApplication::instance())));
+    ASSERT_EQ(StartProgram(*static_cast<TApplication*>(QCoreApplication::instance()),
+                           {QStringLiteral("trevalo")}),
+              std::nullopt);
     frmTrevaloMain->show();
     EXPECT_FALSE(frmTrevaloMain->grab().isNull());
     const QStringList loaded = LoadedImagePlugins();

@@ -1,0 +1,201 @@
+// The fight read out of the main window and put back: whatever is put back reads out the same,
+// and the window then looks and behaves as the one it was read from, where it was typed in.
+#include "tracker/FightWindow.h"
+
+#include "GridDriver.h"
+#include "RandomFight.h"
+#include "TrackerFixture.h"
+#include "components/controls/TStyledCheckBox.h"
+#include "components/controls/TStyledLabel.h"
+#include "components/data/TDataSource.h"
+#include "components/grid/TDBColumn.h"
+#include "tests/RandomRun.h"
+
+#include <QTest>
+
+namespace trevalo {
+namespace {
+
+/// What the user sees of the fight.
+struct Screen {
+    QStringList Combatants; ///< "name|init|passes" top to bottom
+    QStringList Effects;    ///< "name|end turn" top to bottom
+    int FocusedCombatant = -1;
+    int FocusedEffect = -1;
+    QString Turn;
+    QString Pass; ///< empty while hidden
+    bool ShowAll = false;
+    bool KeepInit = false;
+    bool UsePasses = false;
+    bool NewInitPassInMenu = false;
+
+    friend bool operator==(const Screen&, const Screen&) = default;
+};
+
+/// \p screen without its focused rows.
+Screen Unfocused(Screen screen) {
+    screen.FocusedCombatant = screen.FocusedEffect = -1;
+    return screen;
+}
+
+void PrintTo(const Screen& screen, std::ostream* out) {
+    *out << "combatants [" << screen.Combatants.join(", ").toStdString() << "] focused "
+         << screen.FocusedCombatant << ", effects [" << screen.Effects.join(", ").toStdString()
+         << "] focused " << screen.FocusedEffect << ", " << screen.Turn.toStdString() << ", "
+         << screen.Pass.toStdString() << ", boxes " << screen.ShowAll << screen.KeepInit
+         << screen.UsePasses << ", New Init Pass in the menu " << screen.NewInitPassInMenu;
+}
+
+class FightWindow : public TrackerFixture {
+protected:
+    /// The window closed and a new one started, as a second run of the program.
+    void Restart() {
+        TearDown();
+        SetUp();
+    }
+
+    Screen Look() const {
+        GridDriver combatants(Component<TDataGrid>("grdInit"));
+        GridDriver effects(Component<TDataGrid>("grdEffects"));
+        Screen screen;
+        const bool passes = Component<TDBColumn>("tvInitPasses").Visible();
+        const QStringList names = combatants.Texts("tvInitName");
+        const QStringList inits = combatants.Texts("tvInitInit");
+        const QStringList counts = passes ? combatants.Texts("tvInitPasses") : QStringList();
+        for (qsizetype row = 0; row < names.size(); ++row)
+            screen.Combatants.append(names[row] + '|' + inits[row] + '|' +
+                                     (passes ? counts[row] : QString()));
+        const QStringList effectNames = effects.Texts("tvEffectsEffectName");
+        const QStringList ends = effects.Texts("tvEffectsEndOnTurn");
+        for (qsizetype row = 0; row < effectNames.size(); ++row)
+            screen.Effects.append(effectNames[row] + '|' + ends[row]);
+        screen.FocusedCombatant = combatants.FocusedRow();
+        screen.FocusedEffect = effects.FocusedRow();
+        screen.Turn = Component<TStyledLabel>("lblTurn").text();
+        const auto& pass = Component<TStyledLabel>("lblPass");
+        screen.Pass = pass.isVisible() ? pass.text() : QString();
+        screen.ShowAll = Component<TStyledCheckBox>("ckbxShowAll").isChecked();
+        screen.KeepInit = Component<TStyledCheckBox>("chkbxKeepInit").isChecked();
+        screen.UsePasses = Component<TStyledCheckBox>("chkbxPasses").isChecked();
+        screen.NewInitPassInMenu = Component<TMenuItem>("NewInitPass1").isVisible();
+        return screen;
+    }
+
+    void Click(const char* checkBox) {
+        QTest::mouseClick(&Component<TStyledCheckBox>(checkBox), Qt::LeftButton);
+    }
+    void Done(const QString& name) {
+        Locate(name);
+        main_->tvInitDoneButtonPropertiesButtonClick(nullptr);
+    }
+    /// New Turn from the menu, each expired effect's question answered with \p answers.
+    void NewTurn(QList<Qt::Key> answers) {
+        AnswerBoxes(std::move(answers));
+        ClickMenu(*main_, "NewTurn1");
+        answering_.stop();
+        // As the user's next click would, it makes the main window active again.
+        main_->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(main_.get()));
+    }
+};
+
+TEST_F(FightWindow, ANewWindowHoldsANewFight) {
+    EXPECT_EQ(CaptureFight(*main_), Fight());
+}
+
+TEST_F(FightWindow, WhatIsPutBackReadsOutTheSame) {
+    const test::RandomRun run = test::RandomRunSettings("TREVALO_FIGHTS", 40);
+    std::mt19937 random(run.Seed);
+    for (std::uint64_t i = 0; i < run.Steps; ++i) {
+        // Every tenth fight is large; each is put over the one before, as undo will put it.
+        const Fight fight = test::RandomFight(random, i % 10 == 9 ? 3000 : 12);
+        RestoreFight(*main_, fight);
+        ASSERT_EQ(CaptureFight(*main_), fight) << "fight " << i;
+    }
+}
+
+TEST_F(FightWindow, APutBackFightLooksAndBehavesAsTheTypedOne) {
+    // Ties, blanks, a combatant without passes; done, a second pass, kept initiatives, a turn
+    // with one effect kept and one deleted, then every one shown while "Show All" is ticked and
+    // the turn after it, which filters again under the ticked box.
+    AddCombatant(QStringLiteral("Ann"), 12, 2);
+    AddCombatant(QStringLiteral("Bob"), 12, 1);
+    AddCombatant(QString(), {}, 1);
+    AddCombatant(QStringLiteral("Zoë 🐉"), 0, 0);
+    AddCombatant(QStringLiteral("Cy"), -3, 3, false);
+    AddEffect(QStringLiteral("Haste"), 2);
+    AddEffect(QStringLiteral("Blind"), 2);
+    AddEffect(QString(), {});
+    AddEffect(QStringLiteral("Shield"), 9);
+    Done(QStringLiteral("Ann"));
+    ClickMenu(*main_, "NewInitPass1");
+    Click("chkbxKeepInit");
+    NewTurn({Qt::Key_Return, Qt::Key_Escape, Qt::Key_Return});
+    Click("ckbxShowAll");
+    Done(QStringLiteral("Bob"));
+    NewTurn({Qt::Key_Escape});
+    Click("chkbxPasses");
+    ASSERT_EQ(boxTexts_.filter(QStringLiteral("unexpected")), QStringList());
+
+    const Fight fight = CaptureFight(*main_);
+    EXPECT_TRUE(fight.ShowAllEntries);
+    EXPECT_FALSE(fight.ShowingAll) << "New Turn filters again under the ticked box";
+    const Screen typed = Look();
+    const auto goOn = [this] {
+        boxTexts_.clear();
+        NewTurn({Qt::Key_Return});
+        Done(QStringLiteral("Cy"));
+        Click("ckbxShowAll");
+        Click("ckbxShowAll");
+        return boxTexts_;
+    };
+    const QStringList typedQuestions = goOn();
+    const Screen typedThen = Look();
+
+    Restart();
+    RestoreFight(*main_, fight);
+    const Screen restored = Look();
+    EXPECT_EQ(Unfocused(restored), Unfocused(typed));
+    EXPECT_EQ(restored.FocusedCombatant, 0) << "the focus on each grid's first row";
+    EXPECT_EQ(restored.FocusedEffect, 0);
+    EXPECT_EQ(goOn(), typedQuestions);
+    EXPECT_EQ(Look(), typedThen);
+}
+
+TEST_F(FightWindow, ARowBeingTypedIsNoPartOfTheFightAndIsDroppedByAPutBack) {
+    AddCombatant(QStringLiteral("Ann"), 12);
+    Combatants().Insert();
+    Combatants().FieldByName(QStringLiteral("Name")).SetValue(QStringLiteral("typed"));
+    const Fight fight = CaptureFight(*main_);
+    ASSERT_EQ(fight.Combatants.size(), 1u);
+    EXPECT_EQ(Combatants().State(), TDataSetState::dsInsert) << "reading changes nothing";
+
+    RestoreFight(*main_, fight);
+    EXPECT_EQ(Combatants().State(), TDataSetState::dsBrowse);
+    EXPECT_EQ(Names(Combatants(), "Name"), QStringList({"Ann"}));
+}
+
+TEST_F(FightWindow, TheGridsReadTheirTablesOnceForAWholeFight) {
+    struct Counting : TDataLink {
+        void StateChanged() override { ++States; }
+        void DataSetChanged() override { ++DataSets; }
+        int States = 0;
+        int DataSets = 0;
+    } combatants, effects;
+    Fight fight;
+    fight.Combatants.resize(200, {QStringLiteral("Orc"), 7, 1, true});
+    fight.Effects.resize(50, {QStringLiteral("Fog"), 3});
+    Component<TDataSource>("dsInit").AddLink(&combatants);
+    Component<TDataSource>("dsEffects").AddLink(&effects);
+    RestoreFight(*main_, fight);
+    Component<TDataSource>("dsInit").RemoveLink(&combatants);
+    Component<TDataSource>("dsEffects").RemoveLink(&effects);
+    // One as the grid is told, and one as it reads the table with the view's notices off.
+    EXPECT_EQ(combatants.DataSets, 2);
+    EXPECT_EQ(effects.DataSets, 2);
+    EXPECT_EQ(combatants.States + effects.States, 0);
+    EXPECT_EQ(GridDriver(Component<TDataGrid>("grdInit")).View().DataController().RowCount(), 200);
+}
+
+} // namespace
+} // namespace trevalo
