@@ -1,5 +1,5 @@
-// What a cell takes: text at the fields' sizes counts whole characters, characters beyond the
-// basic plane included.
+// What a cell takes and shows: text at the fields' sizes counts whole characters, characters
+// beyond the basic plane included, and a number too wide for its cell keeps its sign.
 #include "GridDriver.h"
 #include "TrackerFixture.h"
 #include "components/grid/TNavigatorButtons.h"
@@ -7,6 +7,7 @@
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QTest>
+#include <climits>
 
 namespace trevalo {
 namespace {
@@ -121,6 +122,75 @@ TEST_F(CharacterLimits, APastedHalfPairIsDropped) {
     grid.Key(Qt::Key_Return);
     grid.ClickNavigator(NavigatorButton::Post);
     EXPECT_EQ(Names(Combatants(), "Name"), QStringList{QStringLiteral("Kestrel")});
+}
+
+// ---- a number too wide for its cell --------------------------------------------------------
+
+class NumberCells : public TrackerFixture {
+protected:
+    /// A run of columns with ink, and the rows its ink covers.
+    struct Glyph {
+        int Left;
+        int Top;
+        int Bottom;
+    };
+
+    /// The glyphs that \p row's cell of \p column shows, left to right.
+    static QList<Glyph> Glyphs(GridDriver& grid, int row, const char* column) {
+        grid.CellCenter(row, column); // scrolled into view
+        const QRect cell = grid.Grid().Geometry().CellRect(row, &grid.Column(column));
+        const QImage image = grid.Grid().grab().toImage();
+        const QColor background = image.pixelColor(cell.left() + 1, cell.top() + 1);
+        QList<Glyph> glyphs;
+        bool inGlyph = false;
+        // The cell's own lines, right and bottom, are not its text.
+        for (int x = cell.left(); x < cell.right(); ++x) {
+            int top = INT_MAX;
+            int bottom = -1;
+            for (int y = cell.top(); y < cell.bottom(); ++y) {
+                const QColor pixel = image.pixelColor(x, y);
+                if (qAbs(pixel.lightness() - background.lightness()) > 96) {
+                    top = std::min(top, y);
+                    bottom = std::max(bottom, y);
+                }
+            }
+            if (bottom < 0) {
+                inGlyph = false;
+                continue;
+            }
+            if (!inGlyph)
+                glyphs.append({x, top, bottom});
+            glyphs.last().Top = std::min(glyphs.last().Top, top);
+            glyphs.last().Bottom = std::max(glyphs.last().Bottom, bottom);
+            inGlyph = true;
+        }
+        return glyphs;
+    }
+};
+
+TEST_F(NumberCells, TheMinusSignOfATenDigitInitiativeShows) {
+    GridDriver grid(Component<TDataGrid>("grdInit"));
+    AnswerBoxes({});
+    for (const char* typed :
+         {"-2147483648", "-1000000000", "$80000000", "2147483647", "-999999999"}) {
+        SCOPED_TRACE(typed);
+        grid.ClickNavigator(NavigatorButton::Insert);
+        grid.ClickCell(grid.FocusedRow(), "tvInitInit");
+        grid.Type(QLatin1String(typed));
+        grid.Key(Qt::Key_Return);
+        grid.ClickNavigator(NavigatorButton::Post);
+        ASSERT_EQ(Combatants().State(), TDataSetState::dsBrowse);
+        const QList<Glyph> glyphs = Glyphs(grid, grid.FocusedRow(), "tvInitInit");
+        ASSERT_FALSE(glyphs.isEmpty());
+        // A minus is a stroke a pixel or two high; a digit stands a whole line high.
+        const int height = glyphs.first().Bottom - glyphs.first().Top + 1;
+        if (Combatants().FieldByName(QStringLiteral("Init")).Value().toInt() < 0)
+            EXPECT_LE(height, 2) << "the leftmost ink is no minus sign";
+        else
+            EXPECT_GT(height, 5);
+        Combatants().Delete();
+    }
+    EXPECT_TRUE(boxTexts_.isEmpty()) << boxTexts_.join(QLatin1Char('|')).toStdString();
 }
 
 } // namespace

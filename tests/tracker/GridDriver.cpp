@@ -118,9 +118,10 @@ QStringList GridDriver::Texts(const char* column) const {
 }
 
 QColor GridDriver::Background(int row, const char* column) const {
-    const QPoint center = CellCenter(row, column);
+    CellCenter(row, column); // scrolled into view
     const QRect cell = grid_.Geometry().CellRect(row, &Column(column));
-    return grid_.grab().toImage().pixelColor(cell.right() - 2, center.y());
+    // Above the text, which a number takes to its cell's right margin.
+    return grid_.grab().toImage().pixelColor(cell.right() - 2, cell.top() + 1);
 }
 
 } // namespace trevalo
