@@ -13,7 +13,6 @@ public:
     CharacterLimit(int limit, QObject* parent);
 
     void SetLimit(int limit) { limit_ = limit; }
-    int Limit() const { return limit_; }
 
     /// Drops what \p input holds past the limit from the end of what was just put in, which
     /// ends at \p pos, and every half of a surrogate pair without its partner.
