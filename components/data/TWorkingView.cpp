@@ -485,8 +485,11 @@ void TWorkingView::SetFieldValue(TField& field, const QVariant& value) {
             isText ? text.compare(QLatin1String("True"), Qt::CaseInsensitive) == 0 : value.toBool();
         status = cursor_->PutField(copy_.data(), field.FieldNo(), &flag);
     } else {
-        const QByteArray text = value.toString().toUtf8();
-        status = cursor_->PutField(copy_.data(), field.FieldNo(), text.constData());
+        const QString text = value.toString();
+        // Half a surrogate pair would be written as another character.
+        if (!text.isValidUtf16())
+            throw invalid("string");
+        status = cursor_->PutField(copy_.data(), field.FieldNo(), text.toUtf8().constData());
     }
     Check(status);
     modified_ = true;

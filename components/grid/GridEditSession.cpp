@@ -1,8 +1,8 @@
 #include "components/grid/GridEditSession.h"
 
+#include "components/data/IntegerText.h"
 #include "components/data/TField.h"
 #include "components/grid/GridGeometry.h"
-#include "components/data/IntegerText.h"
 #include "components/grid/TDBTableView.h"
 #include "components/grid/TInplaceEdit.h"
 #include "platform/TApplication.h"
@@ -44,7 +44,9 @@ void GridEditSession::Open(const QKeyEvent* typed, const GridGeometry& geometry)
     column_ = column;
     row_ = row;
     dirty_ = false;
-    editor_.setMaxLength(field->DataType() == engine::FieldType::String ? field->Size() : 32767);
+    editor_.SetCharacterLimit(field->DataType() == engine::FieldType::String
+                                  ? std::optional<int>(field->Size())
+                                  : std::nullopt);
     editor_.setText(CellText());
     Place(geometry);
     editor_.show();

@@ -219,9 +219,15 @@ void GridPainter::PaintCell(int row, const ColumnSpan& span, const QRect& rect, 
         return;
     }
     const bool number = std::holds_alternative<std::int32_t>(value);
-    painter_.drawText(rect.adjusted(kTextMargin, 0, -kTextMargin, 0),
-                      (number ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter,
-                      DisplayText(value));
+    // The 4 pixels that a column's width adds to its text are the margins, the grid line in
+    // the right one: ten digits fit the Init column.
+    const QRect text = rect.adjusted(kTextMargin, 0, 1 - kTextMargin, 0);
+    QString shown = DisplayText(value);
+    // A number cut at either end would read as another number: one too wide keeps its sign and
+    // leading digits and ends in an ellipsis.
+    if (number)
+        shown = painter_.fontMetrics().elidedText(shown, Qt::ElideRight, text.width());
+    painter_.drawText(text, (number ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter, shown);
 }
 
 } // namespace trevalo

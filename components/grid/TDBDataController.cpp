@@ -204,6 +204,11 @@ int TDBDataController::FocusedRow() const {
     return group >= 0 ? group : rows_.ShownRow(current_);
 }
 
+QByteArray TDBDataController::RecordBookmark(int record) const {
+    return record < 0 || record >= RecordCount() ? QByteArray()
+                                                 : cache_.Bookmark(record).toByteArray();
+}
+
 // ---- the view leads ------------------------------------------------------------------------
 
 void TDBDataController::FocusRow(int row) {

@@ -7,6 +7,7 @@
 #include "components/data/TDataSource.h"
 #include "components/grid/GroupRows.h"
 
+#include <QByteArray>
 #include <QPointer>
 #include <QStringList>
 #include <functional>
@@ -46,6 +47,9 @@ public:
     int CurrentRecord() const { return current_; }
     /// The record being edited or inserted, or -1.
     int PinnedRecord() const { return pin_.Record; }
+    /// What tells \p record from every other record across reloads: its bookmark; empty for a
+    /// record not stored yet, and for -1.
+    QByteArray RecordBookmark(int record) const;
 
     /// The display rows: records, and group rows while grouped.
     int RowCount() const { return rows_.Count(); }

@@ -175,6 +175,10 @@ void TDataGrid::mousePressEvent(QMouseEvent* event) {
         // What the user pointed at, before closing the editor changes anything.
         const QPoint point = event->position().toPoint();
         const GridGeometry::Hit hit = geometry_.HitTest(point);
+        const TDBDataController& data = view_->DataController();
+        pressedRecord_ = hit.Where == GridGeometry::Area::Cell
+                             ? data.RecordBookmark(data.RowRecord(hit.Row))
+                             : QByteArray();
         if (!edit_.TakeFocus())
             return;
         setFocus(Qt::MouseFocusReason);
@@ -187,7 +191,7 @@ void TDataGrid::mousePressEvent(QMouseEvent* event) {
             break;
         case GridGeometry::Area::Cell:
         case GridGeometry::Area::Rows:
-            if (hit.Row >= 0 && view_->DataController().IsGroupRow(hit.Row))
+            if (hit.Row >= 0 && data.IsGroupRow(hit.Row))
                 PressGroupRow(hit.Row, point, false);
             else if (hit.Where == GridGeometry::Area::Cell)
                 PressCell(hit, event->modifiers());
@@ -205,9 +209,17 @@ void TDataGrid::mouseDoubleClickEvent(QMouseEvent* event) {
         if (!view_ || event->button() != Qt::LeftButton)
             return;
         const GridGeometry::Hit hit = geometry_.HitTest(event->position().toPoint());
-        if (hit.Row >= 0 && view_->DataController().IsGroupRow(hit.Row))
+        const TDBDataController& data = view_->DataController();
+        if (hit.Row >= 0 && data.IsGroupRow(hit.Row)) {
             PressGroupRow(hit.Row, event->position().toPoint(), true);
-        else if (hit.Where == GridGeometry::Area::Cell)
+            return;
+        }
+        if (hit.Where != GridGeometry::Area::Cell)
+            return;
+        // The first click may have taken its row away and slid the next one under the
+        // pointer: a button acts again only on the record it pressed first.
+        const bool sameRecord = data.RecordBookmark(data.RowRecord(hit.Row)) == pressedRecord_;
+        if (sameRecord || hit.Column->CellKind() != TDBColumn::Kind::Button)
             mousePressEvent(event);
     });
 }

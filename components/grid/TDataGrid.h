@@ -126,6 +126,7 @@ private:
     CellPress cellPress_ = CellPress::None;
     QRect pressedCell_;                  ///< where the pressed cell stood when pressed
     TDBColumn* pressedColumn_ = nullptr; ///< the pressed cell's column
+    QByteArray pressedRecord_;           ///< the pressed cell's record, by bookmark
     int topRow_ = 0;
     int scrolledToRow_ = -1; ///< the focus last scrolled into view
     TDBColumn* scrolledToColumn_ = nullptr;

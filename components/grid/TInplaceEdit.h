@@ -5,13 +5,19 @@
 
 #include <QLineEdit>
 #include <functional>
+#include <optional>
 
 namespace trevalo {
+
+class CharacterLimit;
 
 class TInplaceEdit : public QLineEdit {
     Q_OBJECT
 public:
     explicit TInplaceEdit(QWidget* grid);
+
+    /// At most \p limit characters (code points), or no limit.
+    void SetCharacterLimit(std::optional<int> limit);
 
     /// Offered every key first; answers whether the grid took it.
     std::function<bool(QKeyEvent*)> OnGridKey;
@@ -21,6 +27,9 @@ public:
 protected:
     bool event(QEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
+
+private:
+    CharacterLimit* limit_;
 };
 
 } // namespace trevalo

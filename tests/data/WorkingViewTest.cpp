@@ -330,5 +330,21 @@ TEST_F(WorkingViewTest, AStringOfTheFullWidthReadsBackWhole) {
     }
 }
 
+// Half a surrogate pair is no character: written, it would read back as another text.
+TEST_F(WorkingViewTest, AStringWithHalfAPairIsRefused) {
+    TWorkingView& view = Init();
+    Fill(view, {"A"});
+    const QString dragon = QString::fromUcs4(U"\U0001F409", 1);
+    for (const QString& broken :
+         {QStringLiteral("Ke") + dragon.at(0), dragon.at(1) + QStringLiteral("x")}) {
+        view.Edit();
+        EXPECT_EQ(ErrorOf([&] { Set(view, "Name", broken); }),
+                  ("'" + broken + "' is not a valid string value for field 'Name'").toStdString());
+        EXPECT_FALSE(view.Modified());
+        view.Cancel();
+    }
+    EXPECT_EQ(Names(view), QStringList{"A"});
+}
+
 } // namespace
 } // namespace trevalo::test

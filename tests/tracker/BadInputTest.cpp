@@ -36,9 +36,11 @@ std::vector<BadInput> Inputs() {
         const char* grid;
         const char* column;
         const char* field;
-    } integers[] = {{"grdInit", "tvInitInit", "Init"},
-                    {"grdInit", "tvInitPasses", "Passes"},
-                    {"grdEffects", "tvEffectsEndOnTurn", "EndOnTurn"}};
+        QString largest; ///< how the cell shows the largest integer
+    } integers[] = {{"grdInit", "tvInitInit", "Init", QStringLiteral("2147483647")},
+                    {"grdInit", "tvInitPasses", "Passes", QStringLiteral("2147483647")},
+                    // Too narrow for ten digits: the leading ones show, then an ellipsis.
+                    {"grdEffects", "tvEffectsEndOnTurn", "EndOnTurn", QStringLiteral("2147483…")}};
     for (const auto& column : integers) {
         for (const QString& typed :
              {QStringLiteral("12a"), QStringLiteral("1.5"), QStringLiteral("2147483648"),
@@ -48,7 +50,7 @@ std::vector<BadInput> Inputs() {
         // Hexadecimal is the editor's second notation: taken, and shown in decimal.
         inputs.push_back({column.grid, column.column, QStringLiteral("$1F"), {}, "31"});
         inputs.push_back(
-            {column.grid, column.column, QStringLiteral("0x7FFFFFFF"), {}, "2147483647"});
+            {column.grid, column.column, QStringLiteral("0x7FFFFFFF"), {}, column.largest});
     }
     // The editors stop at the field's size, and take any character below it as it is.
     const QString unusual = QStringLiteral("'\"[Ørn] (日本)'");

@@ -79,12 +79,16 @@ void GridDriver::Key(Qt::Key key, Qt::KeyboardModifiers modifiers) {
 }
 
 void GridDriver::Type(const QString& text) {
-    for (const QChar character : text) {
-        // A letter beyond ASCII has no key code of its own: a keyboard layout sends it as text.
-        if (character.unicode() < 0x80)
-            QTest::keyClicks(FocusTarget(), QString(character));
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        // A letter beyond ASCII has no key code of its own: a keyboard layout sends it as text,
+        // a character beyond the basic plane whole, as its surrogate pair.
+        const bool pair = text[i].isHighSurrogate() && i + 1 < text.size();
+        const QString character = text.mid(i, pair ? 2 : 1);
+        i += pair ? 1 : 0;
+        if (character[0].unicode() < 0x80)
+            QTest::keyClicks(FocusTarget(), character);
         else
-            QTest::sendKeyEvent(QTest::Click, FocusTarget(), Qt::Key_unknown, QString(character),
+            QTest::sendKeyEvent(QTest::Click, FocusTarget(), Qt::Key_unknown, character,
                                 Qt::NoModifier);
     }
 }
@@ -114,9 +118,10 @@ QStringList GridDriver::Texts(const char* column) const {
 }
 
 QColor GridDriver::Background(int row, const char* column) const {
-    const QPoint center = CellCenter(row, column);
+    CellCenter(row, column); // scrolled into view
     const QRect cell = grid_.Geometry().CellRect(row, &Column(column));
-    return grid_.grab().toImage().pixelColor(cell.right() - 2, center.y());
+    // Above the text, which a number takes to its cell's right margin.
+    return grid_.grab().toImage().pixelColor(cell.right() - 2, cell.top() + 1);
 }
 
 } // namespace trevalo

@@ -1,4 +1,5 @@
 #include "GridDriver.h"
+#include "PaintedText.h"
 #include "TrackerFixture.h"
 
 #include <QApplication>
@@ -9,6 +10,7 @@
 #include <QScrollBar>
 #include <QTest>
 #include <QTimer>
+#include <climits>
 
 namespace trevalo {
 namespace {
@@ -224,6 +226,56 @@ TEST_F(GridHeaders, TheDropDownHangsFromTheHeadersRightEdgeAndScrollsBeyondFifte
     EXPECT_TRUE(list->verticalScrollBar()->isVisible());
     EXPECT_LT(list->height(), 16 * list->sizeHintForRow(0));
     QTest::keyClick(list, Qt::Key_Escape);
+}
+
+// Every entry shows whole: the list is as wide as its longest entry plus 4 pixels, plus the
+// scroll bar when it scrolls, and never narrower than the header.
+TEST_F(GridHeaders, TheDropDownIsAsWideAsItsLongestEntry) {
+    struct Case {
+        const char* grid;
+        const char* column;
+        int values; ///< distinct values: more than 13 scroll
+    };
+    for (const Case& c :
+         {Case{"grdInit", "tvInitInit", 3}, Case{"grdEffects", "tvEffectsEndOnTurn", 3},
+          Case{"grdInit", "tvInitInit", 20}, Case{"grdEffects", "tvEffectsEndOnTurn", 20}}) {
+        SCOPED_TRACE(std::string(c.column) + " " + std::to_string(c.values));
+        const bool effects = QLatin1String(c.grid) == QLatin1String("grdEffects");
+        TWorkingView& view = effects ? Effects() : Combatants();
+        view.SetFiltered(false);
+        while (!view.IsEmpty())
+            view.Delete();
+        for (int i = 0; i < c.values; ++i) {
+            // Among many values the longest entry is a value, else "(Custom...)".
+            const int value = c.values > 13 && i == 0 ? INT_MIN : i;
+            if (effects)
+                AddEffect(QStringLiteral("E%1").arg(i), value);
+            else
+                AddCombatant(QStringLiteral("C%1").arg(i), value);
+        }
+        GridDriver grid(Component<TDataGrid>(c.grid));
+        QListWidget* list = grid.OpenFilter(c.column);
+        ASSERT_NE(list, nullptr);
+        QStringList entries;
+        int longest = 0;
+        for (int i = 0; i < list->count(); ++i) {
+            entries.append(list->item(i)->text());
+            longest = std::max(longest, list->fontMetrics().horizontalAdvance(entries.last()));
+        }
+        const bool scrolls = list->verticalScrollBar()->isVisible();
+        EXPECT_EQ(scrolls, c.values > 13);
+        const QRect header = grid.Grid().Geometry().HeaderRect(&grid.Column(c.column));
+        EXPECT_EQ(list->width(),
+                  std::max(longest + 4 + (scrolls ? list->verticalScrollBar()->width() : 0),
+                           header.width()));
+        EXPECT_EQ(list->geometry().right(), grid.Grid().mapToGlobal(header.bottomRight()).x());
+        QStringList painted;
+        for (const PaintedText& text : PaintedTexts(*list->viewport()))
+            painted.append(text.Text);
+        EXPECT_EQ(painted, entries.mid(0, painted.size())) << "no entry is cut";
+        EXPECT_EQ(painted.size(), std::min<qsizetype>(entries.size(), 15));
+        QTest::keyClick(list, Qt::Key_Escape);
+    }
 }
 
 } // namespace

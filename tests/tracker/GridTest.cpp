@@ -388,6 +388,41 @@ TEST_F(Grid, ARowButtonActsOnReleaseOverIt) {
     EXPECT_TRUE(Rows().isEmpty());
 }
 
+// The first click of a double click takes its row away and the next row slides under the
+// pointer: the second click must not act on that one.
+TEST_F(Grid, ADoubleClickOnARowButtonActsOnOneRecord) {
+    struct Case {
+        GridDriver* grid;
+        const char* column;
+        QList<Qt::Key> answers; ///< to the questions a click asks
+    };
+    for (const Case& c :
+         {Case{combatants_.get(), "tvInitDoneButton", {}},
+          Case{combatants_.get(), "tvInitDeleteButton", {Qt::Key_Return, Qt::Key_Return}},
+          Case{effects_.get(), "tvEffectsDeleteEffect", {Qt::Key_Return, Qt::Key_Return}}}) {
+        SCOPED_TRACE(c.column);
+        for (TWorkingView* view : {&Combatants(), &Effects()}) {
+            view->SetFiltered(false);
+            while (!view->IsEmpty())
+                view->Delete();
+        }
+        for (int i = 1; i <= 4; ++i) {
+            AddCombatant(QStringLiteral("C%1").arg(i), 10 * i);
+            AddEffect(QStringLiteral("E%1").arg(i), i);
+        }
+        main_->UpdateFilter();
+        boxTexts_.clear();
+        AnswerBoxes(c.answers);
+        TDataGrid& grid = c.grid->Grid();
+        const QPoint button = grid.mapTo(main_.get(), c.grid->CellCenter(1, c.column));
+        ASSERT_EQ(c.grid->View().DataController().RowCount(), 4);
+        QTest::mouseDClick(main_->windowHandle(), Qt::LeftButton, {}, button);
+        EXPECT_EQ(c.grid->View().DataController().RowCount(), 3);
+        EXPECT_EQ(boxTexts_.size(), c.answers.isEmpty() ? 0 : 1)
+            << boxTexts_.join(QLatin1Char('|')).toStdString();
+    }
+}
+
 TEST_F(Grid, TheFocusFollowsTheCommandsWalks) {
     AddCombatant(QStringLiteral("Lo"), 3);
     AddCombatant(QStringLiteral("Hi"), 20);

@@ -21,7 +21,7 @@ struct PaintedText {
 QList<PaintedText> PaintedTexts(QWidget& widget);
 
 /// The texts of \p painted whose shown part has its centre inside \p rect, joined in the order
-/// they were painted: a number too wide for its cell overflows to the left, clipped to its cell.
+/// they were painted: a text too wide for its cell is clipped to it.
 QString TextIn(const QList<PaintedText>& painted, const QRect& rect);
 
 } // namespace trevalo
