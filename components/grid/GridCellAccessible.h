@@ -32,6 +32,9 @@ public:
     QAccessible::Role role() const override;
     QAccessible::State state() const override;
     void* interface_cast(QAccessible::InterfaceType type) override;
+    /// A button cell is labelled by its row's first text cell.
+    QList<QPair<QAccessibleInterface*, QAccessible::Relation>>
+    relations(QAccessible::Relation match = QAccessible::AllRelations) const override;
 
     bool isSelected() const override;
     QList<QAccessibleInterface*> columnHeaderCells() const override;
@@ -51,6 +54,10 @@ private:
     /// The cell's column, or null when it no longer stands.
     TDBColumn* Column() const;
     bool IsGroupRow() const;
+    /// Whether the cell's row is the record being inserted.
+    bool IsNewRow() const;
+    /// What a button cell does and how to press it; where a new row's cell stands.
+    QString Description(const TDBColumn& column) const;
     bool IsFocused() const;
 
     QPointer<TDataGrid> grid_;
