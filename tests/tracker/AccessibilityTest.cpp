@@ -387,7 +387,8 @@ TEST_F(Accessibility, EachChangeIsTold) {
              grid.Key(Qt::Key_Home);
              grid.Key(Qt::Key_Space);
          },
-         "focus Done / rows removed 0-0 / focus table"},
+         "focus Done / Post enabled / Cancel enabled / Post disabled / Cancel disabled / rows "
+         "removed 0-0 / focus table"},
     };
     AnswerBoxes({Qt::Key_Return});
     for (const Step& step : steps) {
