@@ -1,8 +1,8 @@
 /// \file
 /// A cell of a grid, or the header of one of its columns, as assistive technology sees it.
 /// A cell stands at a place (row, column among the shown columns; a header's row is -1); it
-/// reads the grid anew on each question, so it never holds a stale text. A button cell's
-/// press clicks it.
+/// reads the grid anew on each question, so it never holds a stale text. A button cell is a
+/// button, named by its row and described by what it does; its press clicks it.
 #pragma once
 
 #include "platform/PressableAccessible.h"

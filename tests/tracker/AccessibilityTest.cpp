@@ -218,6 +218,17 @@ TEST_F(Accessibility, AButtonCellSaysWhatItDoesAndHowToPressIt) {
     EXPECT_EQ(effects->cellAt(0, 2)->text(QAccessible::Description),
               QStringLiteral("Deletes this effect, after a question. Press Space."));
     EXPECT_EQ(fighters->cellAt(0, 1)->text(QAccessible::Description), QString()) << "a name";
+    // A reader does not read a button's row; the row's first text cell names the button.
+    const auto label = [](QAccessibleInterface* cell) {
+        const auto labels = cell->relations(QAccessible::Label);
+        return labels.size() == 1 && labels[0].second == QAccessible::Label
+                   ? labels[0].first->text(QAccessible::Name)
+                   : QStringLiteral("<%1 labels>").arg(labels.size());
+    };
+    EXPECT_EQ(label(fighters->cellAt(1, 0)), QStringLiteral("Decker"));
+    EXPECT_EQ(label(fighters->cellAt(1, 4)), QStringLiteral("Decker"));
+    EXPECT_EQ(label(effects->cellAt(0, 2)), QStringLiteral("Haste"));
+    EXPECT_TRUE(fighters->cellAt(1, 1)->relations(QAccessible::Label).isEmpty()) << "a name";
 }
 
 TEST_F(Accessibility, TheNewRowsCellsSayWhereTheyStand) {

@@ -219,7 +219,7 @@ def fight(s):
     said = s.step("Ctrl+N", s.key("ctrl+n"), "New row")
     expect(heard(said, "New row, Name"), "the new row's cell is not told", said)
     s.step('type "Street Samurai"', s.type("Street Samurai"))
-    said = s.step("Tab", s.key("Tab"))
+    said = s.step("Tab", s.key("Tab"), "New row, Init")
     expect(heard(said, "New row, Init"), "the new row's next cell is not told", said)
     s.step('type "15"', s.type("15"))
     s.step("Return", s.key("Return"))
@@ -242,7 +242,8 @@ def fight(s):
     expect(said and "Turn #: 2, Pass #: 1" in said[-1], "the new turn is not the last word", said)
     said = s.step("Ctrl+P", s.key("ctrl+p"), "Pass #: 2")
     expect(said and "Turn #: 2, Pass #: 2" in said[-1], "the new pass is not the last word", said)
-    s.step("Ctrl+T", s.key("ctrl+t"), "Turn #: 3")
+    said = s.step("Ctrl+T", s.key("ctrl+t"), "Turn #: 3")
+    expect(said and "Turn #: 3, Pass #: 1" in said[-1], "the new turn is not the last word", said)
 
     said = s.step("Home: the Done cell", s.key("Home"), "Done")
     expect(heard(said, "push button"), "the Done cell is no button", said)
