@@ -23,6 +23,18 @@ TfrmTrevaloMain* frmTrevaloMain = nullptr;
 std::int32_t CurrentTurn = 0;
 std::int32_t CurrentPass = 0;
 
+namespace {
+
+QString TurnCaption() {
+    return QStringLiteral("Turn #: ") + QString::number(CurrentTurn);
+}
+
+QString PassCaption() {
+    return QStringLiteral("Pass #: ") + QString::number(CurrentPass);
+}
+
+} // namespace
+
 TfrmTrevaloMain::TfrmTrevaloMain(TfrmTrevaloMain*& reference) {
     reference = this;
     RegisterComponents();
@@ -73,18 +85,6 @@ void TfrmTrevaloMain::FormCreate(QObject*) {
     CurrentTurn = 1;
     UpdateFilter();
 }
-
-namespace {
-
-QString TurnCaption() {
-    return QStringLiteral("Turn #: ") + QString::number(CurrentTurn);
-}
-
-QString PassCaption() {
-    return QStringLiteral("Pass #: ") + QString::number(CurrentPass);
-}
-
-} // namespace
 
 void TfrmTrevaloMain::UpdateFilter() {
     lblPass->SetCaption(PassCaption());
