@@ -7,7 +7,7 @@ FUZZ_TARGETS = expression packet compiler snapshot integer_text fight_file
 SOAK_SEED ?= $(shell date +%s)
 CMAKE_ARGS ?=
 
-.PHONY: deps build run test test-asan soak fuzz bench screenshot
+.PHONY: deps build run test test-a11y test-asan soak fuzz bench screenshot
 
 deps:
 	scripts/install-deps
@@ -21,6 +21,11 @@ run: build
 
 test: build
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure
+
+# The real screen reader (Orca) hears a short fight played from the keyboard on a virtual
+# screen; a minute or more, and Orca allows one run per user at a time.
+test-a11y: build
+	/usr/bin/python3 tests/tracker/HeardByScreenReader.py $(BUILD)/bin/trevalo
 
 test-asan: deps
 	cmake -S . -B $(BUILD_ASAN) -G Ninja -DCMAKE_BUILD_TYPE=Debug \

@@ -9,8 +9,6 @@ bool AskOkCancel(const QString& text, const QString& caption, QWidget* parent) {
                     parent ? parent->window() : nullptr);
     box.setWindowModality(Qt::ApplicationModal);
     box.setDefaultButton(QMessageBox::Ok);
-    // An alert read by its title and described by the question.
-    box.setAccessibleDescription(text);
     return box.exec() == QMessageBox::Ok;
 }
 

@@ -8,18 +8,32 @@
 #include "components/data/TWorkingView.h"
 #include "components/forms/FocusAreas.h"
 #include "components/grid/TDBColumn.h"
+#include "platform/Announcement.h"
 #include "platform/Exception.h"
 #include "platform/TApplication.h"
 #include "tracker/RegisterComponents.h"
 #include "tracker/frmTrevaloProgHelp.h"
 
 #include <QSet>
+#include <utility>
 
 namespace trevalo {
 
 TfrmTrevaloMain* frmTrevaloMain = nullptr;
 std::int32_t CurrentTurn = 0;
 std::int32_t CurrentPass = 0;
+
+namespace {
+
+QString TurnCaption() {
+    return QStringLiteral("Turn #: ") + QString::number(CurrentTurn);
+}
+
+QString PassCaption() {
+    return QStringLiteral("Pass #: ") + QString::number(CurrentPass);
+}
+
+} // namespace
 
 TfrmTrevaloMain::TfrmTrevaloMain(TfrmTrevaloMain*& reference) {
     reference = this;
@@ -73,8 +87,8 @@ void TfrmTrevaloMain::FormCreate(QObject*) {
 }
 
 void TfrmTrevaloMain::UpdateFilter() {
-    lblPass->SetCaption(QStringLiteral("Pass #: ") + QString::number(CurrentPass));
-    lblTurn->SetCaption(QStringLiteral("Turn #: ") + QString::number(CurrentTurn));
+    lblPass->SetCaption(PassCaption());
+    lblTurn->SetCaption(TurnCaption());
     wvInit->SetFilter(QStringLiteral("[Active] = True and [Passes] >= ") +
                       QString::number(CurrentPass));
     wvInit->SetFiltered(true);
@@ -103,6 +117,7 @@ void TfrmTrevaloMain::NewInitPass1Click(QObject*) {
     wvInit->SetFiltered(false);
     ReactivateCombatants(false);
     UpdateFilter();
+    TellCounters();
 }
 
 void TfrmTrevaloMain::NewTurn1Click(QObject*) {
@@ -110,8 +125,17 @@ void TfrmTrevaloMain::NewTurn1Click(QObject*) {
     ++CurrentTurn;
     wvInit->SetFiltered(false);
     ReactivateCombatants(true);
-    OfferExpiredEffects();
+    const bool asked = OfferExpiredEffects();
     UpdateFilter();
+    if (!asked)
+        TellCounters();
+}
+
+void TfrmTrevaloMain::TellCounters() {
+    QString counters = TurnCaption();
+    if (chkbxPasses->isChecked())
+        counters += QStringLiteral(", ") + PassCaption();
+    Announce(*this, counters);
 }
 
 void TfrmTrevaloMain::ReactivateCombatants(bool clearInitiative) {
@@ -138,16 +162,20 @@ void TfrmTrevaloMain::ReactivateCombatants(bool clearInitiative) {
     }
 }
 
-void TfrmTrevaloMain::OfferExpiredEffects() {
+bool TfrmTrevaloMain::OfferExpiredEffects() {
     // After deleting the last effect the view steps back onto one already asked about; the
     // bookmarks seen tell the walk that it is over.
     QSet<QByteArray> asked;
+    bool questioned = false;
     wvEffects->First();
     while (!wvEffects->Eof() && !asked.contains(wvEffects->GetBookmark())) {
         asked.insert(wvEffects->GetBookmark());
         const QVariant endOnTurn = wvEffects->FieldByName(QStringLiteral("EndOnTurn")).Value();
         if (endOnTurn.isNull() || endOnTurn.toInt() <= CurrentTurn) {
             const QString name = wvEffects->FieldByName(QStringLiteral("EffectName")).AsString();
+            // A screen reader hears the new turn with its first question.
+            if (!std::exchange(questioned, true))
+                TellCounters();
             if (ShowConfirmBox(QStringLiteral("Delete This Effect? - ") + name) == mrOk) {
                 wvEffects->Delete();
                 continue;
@@ -155,6 +183,7 @@ void TfrmTrevaloMain::OfferExpiredEffects() {
         }
         wvEffects->Next();
     }
+    return questioned;
 }
 
 void TfrmTrevaloMain::ckbxShowAllClick(QObject*) {

@@ -40,7 +40,10 @@ private:
     /// Everyone active again, initiatives cleared when \p clearInitiative; a combatant that
     /// refuses is left as it was.
     void ReactivateCombatants(bool clearInitiative);
-    void OfferExpiredEffects();
+    /// Asks about each effect whose end turn has come; true when it asked about any.
+    bool OfferExpiredEffects();
+    /// Tells a screen reader the counters, which it does not hear change on their labels.
+    void TellCounters();
 
     template <class T> T* Require(const char* name) const;
 

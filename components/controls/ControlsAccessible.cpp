@@ -7,28 +7,9 @@
 #include "components/controls/TStyledCheckBox.h"
 
 #include <QAccessibleWidget>
-#include <QLabel>
 #include <QMenuBar>
 
 namespace trevalo {
-
-namespace {
-
-/// The confirmation box: an alert named by its title whose text is the question.
-class MessageFormAccessible : public QAccessibleWidget {
-public:
-    explicit MessageFormAccessible(QWidget* form)
-        : QAccessibleWidget(form, QAccessible::AlertMessage) {}
-
-    QString text(QAccessible::Text t) const override {
-        if (t != QAccessible::Description && t != QAccessible::Value)
-            return QAccessibleWidget::text(t);
-        const auto* message = widget()->findChild<QLabel*>(QStringLiteral("Message"));
-        return message ? message->text() : QString();
-    }
-};
-
-} // namespace
 
 QAccessibleInterface* ControlsAccessibleFactory(const QString& className, QObject* object) {
     if (className == QLatin1String(TStyledCheckBox::staticMetaObject.className()))
@@ -37,8 +18,10 @@ QAccessibleInterface* ControlsAccessibleFactory(const QString& className, QObjec
         return new MenuItemAccessible(static_cast<TMenuItem*>(object));
     if (className == QLatin1String(QMenuBar::staticMetaObject.className()))
         return new MenuBarAccessible(static_cast<QMenuBar*>(object));
+    // An alert named by its title; a reader speaks its question from the label inside, as
+    // it does a stock message box's, so the alert itself carries no second copy.
     if (className == QLatin1String(TMessageForm::staticMetaObject.className()))
-        return new MessageFormAccessible(static_cast<QWidget*>(object));
+        return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::AlertMessage);
     return nullptr;
 }
 

@@ -28,7 +28,8 @@ void TStyledLabel::SetCaption(const QString& caption) {
     setText(caption);
     AdjustBounds();
     repaint();
-    // A screen reader speaks the caption again, as it does a turn or pass number that moved on.
+    // A reader that follows a label's name hears the new caption; some ignore labels' names,
+    // so whoever must be heard also announces it.
     QAccessibleEvent event(this, QAccessible::NameChanged);
     QAccessible::updateAccessibility(&event);
 }

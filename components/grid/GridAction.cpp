@@ -83,6 +83,11 @@ std::optional<GridAction> KeyAction(int key, Qt::KeyboardModifiers modifiers, bo
         return when(plain, GridAction::OpenEditor);
     case Qt::Key_Insert:
         return when(plain, GridAction::Insert);
+    case Qt::Key_N:
+        // Screen readers keep Insert for themselves; Ctrl+N is the new row they leave alone.
+        if (ctrl)
+            return GridAction::Insert;
+        return std::nullopt;
     case Qt::Key_Delete:
         return when(plain || ctrl, GridAction::Delete);
     case Qt::Key_Home:

@@ -1,5 +1,6 @@
 #include "components/grid/GridCellAccessible.h"
 
+#include "components/data/TWorkingView.h"
 #include "components/grid/GridCellText.h"
 #include "components/grid/TDBTableView.h"
 #include "components/grid/TDataGrid.h"
@@ -46,7 +47,11 @@ QAccessibleInterface* GridCellAccessible::parent() const {
 
 QString GridCellAccessible::text(QAccessible::Text t) const {
     const TDBColumn* column = Column();
-    if (!column || t != QAccessible::Name)
+    if (!column)
+        return {};
+    if (t == QAccessible::Description)
+        return Description(*column);
+    if (t != QAccessible::Name)
         return {};
     const TDBTableView& view = *grid_->View();
     if (IsHeader())
@@ -70,6 +75,29 @@ QString GridCellAccessible::text(QAccessible::Text t) const {
     return DisplayText(CellValue(view, row_, *column));
 }
 
+QString GridCellAccessible::Description(const TDBColumn& column) const {
+    if (IsHeader() || IsGroupRow())
+        return {};
+    if (column.CellKind() == TDBColumn::Kind::Button) {
+        const QString press = QStringLiteral("Press Space.");
+        return column.AccessibleDescription().isEmpty()
+                   ? press
+                   : column.AccessibleDescription() + QLatin1Char(' ') + press;
+    }
+    // A reader reads a row it has not been on as a whole, leaving out its blank cells: the
+    // blank new row would not say where the cursor is.
+    if (IsNewRow())
+        return QStringLiteral("New row, ") +
+               column.AccessibleName(grid_->View()->ColumnField(column));
+    return {};
+}
+
+bool GridCellAccessible::IsNewRow() const {
+    const TWorkingView* data = grid_->View()->DataController().View();
+    return data && data->State() == TDataSetState::dsInsert &&
+           row_ == grid_->View()->DataController().FocusedRow();
+}
+
 QRect GridCellAccessible::rect() const {
     const TDBColumn* column = Column();
     if (!column)
@@ -80,7 +108,9 @@ QRect GridCellAccessible::rect() const {
 }
 
 QAccessible::Role GridCellAccessible::role() const {
-    return IsHeader() ? QAccessible::ColumnHeader : QAccessible::Cell;
+    if (IsHeader())
+        return QAccessible::ColumnHeader;
+    return MayPress() ? QAccessible::PushButton : QAccessible::Cell;
 }
 
 QAccessible::State GridCellAccessible::state() const {
@@ -124,6 +154,21 @@ void* GridCellAccessible::interface_cast(QAccessible::InterfaceType type) {
 
 bool GridCellAccessible::isSelected() const {
     return !IsHeader() && grid_ && row_ == grid_->View()->DataController().FocusedRow();
+}
+
+QList<QPair<QAccessibleInterface*, QAccessible::Relation>>
+GridCellAccessible::relations(QAccessible::Relation match) const {
+    // A reader does not read a button's row: the row's first text cell names the button, so
+    // that the button says which row it acts on.
+    auto* table = dynamic_cast<TDataGridAccessible*>(parent());
+    if (!(match & QAccessible::Label) || !table || !MayPress())
+        return {};
+    const QList<TDBColumn*> columns = grid_->View()->VisibleColumns();
+    for (qsizetype column = 0; column < columns.size(); ++column) {
+        if (columns[column]->CellKind() == TDBColumn::Kind::Text)
+            return {{table->cellAt(row_, static_cast<int>(column)), QAccessible::Label}};
+    }
+    return {};
 }
 
 QList<QAccessibleInterface*> GridCellAccessible::columnHeaderCells() const {

@@ -1,8 +1,8 @@
 /// \file
 /// A cell of a grid, or the header of one of its columns, as assistive technology sees it.
 /// A cell stands at a place (row, column among the shown columns; a header's row is -1); it
-/// reads the grid anew on each question, so it never holds a stale text. A button cell's
-/// press clicks it.
+/// reads the grid anew on each question, so it never holds a stale text. A button cell is a
+/// button, named by its row and described by what it does; its press clicks it.
 #pragma once
 
 #include "platform/PressableAccessible.h"
@@ -32,6 +32,9 @@ public:
     QAccessible::Role role() const override;
     QAccessible::State state() const override;
     void* interface_cast(QAccessible::InterfaceType type) override;
+    /// A button cell is labelled by its row's first text cell.
+    QList<QPair<QAccessibleInterface*, QAccessible::Relation>>
+    relations(QAccessible::Relation match = QAccessible::AllRelations) const override;
 
     bool isSelected() const override;
     QList<QAccessibleInterface*> columnHeaderCells() const override;
@@ -51,6 +54,10 @@ private:
     /// The cell's column, or null when it no longer stands.
     TDBColumn* Column() const;
     bool IsGroupRow() const;
+    /// Whether the cell's row is the record being inserted.
+    bool IsNewRow() const;
+    /// What a button cell does and how to press it; where a new row's cell stands.
+    QString Description(const TDBColumn& column) const;
     bool IsFocused() const;
 
     QPointer<TDataGrid> grid_;

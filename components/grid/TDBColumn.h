@@ -72,6 +72,7 @@ class TDBColumn : public QObject, public TComponent {
     Q_PROPERTY(QString FieldName READ FieldName WRITE SetFieldName)
     Q_PROPERTY(QString Caption READ Caption WRITE SetCaption)
     Q_PROPERTY(QString AccessibleName MEMBER accessibleName_)
+    Q_PROPERTY(QString AccessibleDescription MEMBER accessibleDescription_)
     Q_PROPERTY(int Width READ Width WRITE SetWidth)
     Q_PROPERTY(int MinWidth READ MinWidth WRITE SetMinWidth)
     Q_PROPERTY(bool Visible READ Visible WRITE SetVisible)
@@ -116,6 +117,8 @@ public:
     /// What assistive technology calls the column: AccessibleName when set, else the header
     /// text (a glyph column's header is often empty).
     QString AccessibleName(const TField* field) const;
+    /// What a cell of the column does, for assistive technology; empty when it says nothing.
+    const QString& AccessibleDescription() const { return accessibleDescription_; }
     /// The width the header row gives the column: \p natural is the width the column's field
     /// asks for when no width is assigned.
     int DisplayWidth(int natural) const;
@@ -135,6 +138,7 @@ private:
     QString caption_;
     bool captionAssigned_ = false;
     QString accessibleName_;
+    QString accessibleDescription_;
     int width_ = 0;
     bool widthAssigned_ = false;
     int minWidth_ = 20;

@@ -108,6 +108,8 @@ private:
     void FocusEdgeRow(bool last);
     void AskAndDelete();
     void ClickButton();
+    /// Whether the focus stands on a button cell of a record's row.
+    bool OnButtonCell() const;
     void OpenEditor(const QKeyEvent* typed);
     /// The grid or its editor lost the focus; leaving the grid acts on the row.
     void FocusLost(QFocusEvent* event);

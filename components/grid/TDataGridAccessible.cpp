@@ -233,11 +233,15 @@ void TDataGridAccessible::Follow() {
         }
         QAccessible::updateAccessibility(&event);
     }
-    // Inserted, removed or re-sorted rows put another cell at the focused place.
+    // Inserted, removed or re-sorted rows put another cell at the focused place; when the last
+    // row has left, the table itself has the focus.
+    bool cellLeft = false;
     if (change.What != GridTableChange::Kind::None &&
-        change.What != GridTableChange::Kind::DataChanged)
+        change.What != GridTableChange::Kind::DataChanged) {
+        cellLeft = focusTold_ && focusTold_->first >= 0;
         focusTold_.reset();
-    TellFocus();
+    }
+    Tell(cellLeft);
     const auto [row, column] = FocusedCell();
     if (change.What == GridTableChange::Kind::DataChanged && row >= 0 && column >= 0 &&
         before.Rows.value(row).value(column) != told_.Rows[row][column]) {
@@ -252,13 +256,19 @@ void TDataGridAccessible::FocusEntered() {
 }
 
 void TDataGridAccessible::TellFocus() {
+    Tell(false);
+}
+
+void TDataGridAccessible::Tell(bool tableWithoutCell) {
     const auto cell = FocusedCell();
     const auto [row, column] = cell;
-    if (!Grid()->hasFocus() || row < 0 || column < 0 || focusTold_ == cell)
+    const bool onCell = row >= 0 && column >= 0;
+    if (!Grid()->hasFocus() || (!onCell && !tableWithoutCell) || focusTold_ == cell)
         return;
     focusTold_ = cell;
     QAccessibleEvent event(Grid(), QAccessible::Focus);
-    event.setChild(CellIndex(row, column));
+    if (onCell)
+        event.setChild(CellIndex(row, column));
     QAccessible::updateAccessibility(&event);
 }
 

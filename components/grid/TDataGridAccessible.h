@@ -71,6 +71,9 @@ private:
     /// The focused cell's row and column; a group row's is its first; -1 for none.
     std::pair<int, int> FocusedCell() const;
     void ForgetCells();
+    /// Tells the focused cell, or the table itself when no cell has the focus and
+    /// \p tableWithoutCell.
+    void Tell(bool tableWithoutCell);
 
     mutable QHash<int, QAccessible::Id> cells_;    ///< by child index
     GridTablePicture told_;                        ///< the table as last told

@@ -55,6 +55,12 @@ bool TDataGrid::HandleGridKey(QKeyEvent* event) {
         Perform(*action);
         return true;
     }
+    if (event->key() == Qt::Key_Space && modifiers == Qt::NoModifier && OnButtonCell()) {
+        // Space presses a button cell, as Enter then Ctrl+Enter do.
+        Perform(GridAction::OpenEditor);
+        Perform(GridAction::ClickButton);
+        return true;
+    }
     if (!IsTyping(*event, modifiers))
         return false;
     OpenEditor(event);
@@ -84,9 +90,12 @@ bool TDataGrid::HandleEditorKey(QKeyEvent* event) {
             HandleGridKey(event);
         return true;
     case Qt::Key_Insert:
-        if (modifiers == Qt::NoModifier && edit_.TakeFocus())
+    case Qt::Key_N: {
+        const bool newRow = KeyAction(event->key(), modifiers, false) == GridAction::Insert;
+        if (newRow && edit_.TakeFocus())
             HandleGridKey(event);
-        return modifiers == Qt::NoModifier;
+        return newRow;
+    }
     case Qt::Key_Delete:
         if (modifiers == Qt::ControlModifier)
             AskAndDelete();
@@ -195,6 +204,13 @@ void TDataGrid::AskAndDelete() {
         return;
     edit_.Close();
     view_->DeleteFocusedRecord();
+}
+
+bool TDataGrid::OnButtonCell() const {
+    const TDBColumn* column = view_->FocusedColumn();
+    const TDBDataController& data = view_->DataController();
+    return column && column->CellKind() == TDBColumn::Kind::Button && data.FocusedRow() >= 0 &&
+           !data.IsGroupRow(data.FocusedRow());
 }
 
 void TDataGrid::ClickButton() {

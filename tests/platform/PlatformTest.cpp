@@ -1,9 +1,11 @@
+#include "platform/Announcement.h"
 #include "platform/ColorValue.h"
 #include "platform/Exception.h"
 #include "platform/ImageFile.h"
 #include "platform/MulDiv.h"
 #include "platform/TApplication.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QFontInfo>
 #include <QMessageBox>
@@ -13,8 +15,11 @@
 #include <QStyleFactory>
 #include <QTemporaryDir>
 #include <QTimer>
+#include <QtGui/private/qguiapplication_p.h>
 #include <gtest/gtest.h>
 #include <memory>
+#include <qpa/qplatformaccessibility.h>
+#include <qpa/qplatformintegration.h>
 #include <string>
 
 namespace trevalo {
@@ -136,6 +141,43 @@ TEST(TApplication, DefaultHandlerShowsTheMessageAndKeepsRunning) {
     EXPECT_EQ(shown, QStringLiteral("Broken handler."));
     EXPECT_EQ(title, QStringLiteral("Trevalo"));
     EXPECT_EQ(icon, QMessageBox::Critical);
+}
+
+/// What a screen reader was told was shown: the element's role, name and parent.
+struct Shown {
+    QAccessible::Role role;
+    QString name;
+    QObject* parent;
+    bool operator==(const Shown&) const = default;
+};
+QList<Shown> shown;
+
+TEST(Announcement, IsANotificationOfTheWindowToldOnlyWhileAReaderListens) {
+    QWidget window;
+    window.resize(200, 100);
+    window.show();
+    shown.clear();
+    QAccessible::installUpdateHandler([](QAccessibleEvent* event) {
+        QAccessibleInterface* told = event->accessibleInterface();
+        if (event->type() == QAccessible::ObjectShow && told)
+            shown.append({told->role(), told->text(QAccessible::Name),
+                          told->parent() ? told->parent()->object() : nullptr});
+    });
+    QPlatformAccessibility* reader = QGuiApplicationPrivate::platformIntegration()->accessibility();
+    ASSERT_NE(reader, nullptr);
+    Announce(window, QStringLiteral("Turn #: 2"));
+    EXPECT_TRUE(shown.isEmpty()) << "nobody listens";
+
+    reader->setActive(true);
+    const QImage before = window.grab().toImage();
+    Announce(window, QStringLiteral("Turn #: 2"));
+    Announce(window, QStringLiteral("Turn #: 3"));
+    reader->setActive(false);
+    QAccessible::installUpdateHandler(nullptr);
+    EXPECT_EQ(shown,
+              QList<Shown>({{QAccessible::Notification, QStringLiteral("Turn #: 2"), &window},
+                            {QAccessible::Notification, QStringLiteral("Turn #: 3"), &window}}));
+    EXPECT_EQ(window.grab().toImage(), before) << "nothing shows on the screen";
 }
 
 } // namespace

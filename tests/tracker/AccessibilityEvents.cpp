@@ -23,8 +23,11 @@ AccessibilityEvents::AccessibilityEvents() {
     recording = &recorded_;
     QAccessible::installUpdateHandler([](QAccessibleEvent* event) {
         const QObject* object = event->object();
-        recording->append((object ? object->objectName() : QStringLiteral("?")) + QLatin1Char(' ') +
-                          QString::number(int(event->type()), 16));
+        const QAccessibleInterface* iface = object ? nullptr : event->accessibleInterface();
+        const QString name = object  ? object->objectName()
+                             : iface ? iface->text(QAccessible::Name)
+                                     : QStringLiteral("?");
+        recording->append(name + QLatin1Char(' ') + QString::number(int(event->type()), 16));
     });
     SetActive(true);
 }

@@ -8,7 +8,8 @@
 namespace trevalo {
 
 /// Switches accessibility on for its lifetime and keeps every event as "object event", the
-/// object by its name and the event by its hexadecimal number.
+/// object by its name (an element without an object by its accessible name) and the event by
+/// its hexadecimal number.
 class AccessibilityEvents {
 public:
     AccessibilityEvents();

@@ -153,6 +153,7 @@ TEST_F(Accessibility, EachGridIsATableOfWhatItShows) {
     combatants_->ClickCell(1, "tvInitInit");
     struct Case {
         GridDriver* grid;
+        const char* name;
         QStringList headers;
         QStringList rows;
         int focusedRow;
@@ -160,16 +161,23 @@ TEST_F(Accessibility, EachGridIsATableOfWhatItShows) {
     };
     const Case cases[] = {
         {combatants_.get(),
+         "Combatants",
          {"Done", "Name", "Init", "Passes", "Delete"},
          {"Done|Street Samurai|14|3|Delete", "Done|Decker|11|2|Delete", "Done|Troll|8|1|Delete"},
          1,
          2},
-        {effects_.get(), {"Effect", "EoT", "Delete effect"}, {"Haste|3|Delete effect"}, 0, 0},
+        {effects_.get(),
+         "Effects",
+         {"Effect", "EoT", "Delete effect"},
+         {"Haste|3|Delete effect"},
+         0,
+         0},
     };
     for (const Case& c : cases) {
         QAccessibleInterface* grid = Interface(&c.grid->Grid());
         ASSERT_NE(grid, nullptr);
         EXPECT_EQ(grid->role(), QAccessible::Table);
+        EXPECT_EQ(grid->text(QAccessible::Name), QLatin1String(c.name));
         QAccessibleTableInterface* table = grid->tableInterface();
         ASSERT_NE(table, nullptr);
         EXPECT_EQ(Headers(*table), c.headers);
@@ -177,7 +185,11 @@ TEST_F(Accessibility, EachGridIsATableOfWhatItShows) {
         for (int row = 0; row < table->rowCount(); ++row) {
             for (int column = 0; column < table->columnCount(); ++column) {
                 QAccessibleInterface* cell = table->cellAt(row, column);
-                EXPECT_EQ(cell->role(), QAccessible::Cell);
+                const bool button = c.headers[column].startsWith(QLatin1String("D"));
+                EXPECT_EQ(cell->role(), button ? QAccessible::PushButton : QAccessible::Cell);
+                EXPECT_EQ(cell->text(QAccessible::Description).endsWith(QLatin1String("Space.")),
+                          button)
+                    << row << "," << column;
                 EXPECT_EQ(cell->tableCellInterface()->rowIndex(), row);
                 EXPECT_EQ(cell->tableCellInterface()->columnIndex(), column);
                 EXPECT_EQ(cell->tableCellInterface()->columnHeaderCells().value(0)->text(
@@ -193,6 +205,55 @@ TEST_F(Accessibility, EachGridIsATableOfWhatItShows) {
         EXPECT_EQ(grid->child(0)->tableCellInterface()->rowIndex(), -1);
         ExpectConsistentChildren(*grid);
     }
+}
+
+TEST_F(Accessibility, AButtonCellSaysWhatItDoesAndHowToPressIt) {
+    AddFight();
+    QAccessibleTableInterface* fighters = Table(combatants_->Grid());
+    QAccessibleTableInterface* effects = Table(effects_->Grid());
+    EXPECT_EQ(fighters->cellAt(0, 0)->text(QAccessible::Description),
+              QStringLiteral("Marks this combatant done. Press Space."));
+    EXPECT_EQ(fighters->cellAt(0, 4)->text(QAccessible::Description),
+              QStringLiteral("Deletes this combatant, after a question. Press Space."));
+    EXPECT_EQ(effects->cellAt(0, 2)->text(QAccessible::Description),
+              QStringLiteral("Deletes this effect, after a question. Press Space."));
+    EXPECT_EQ(fighters->cellAt(0, 1)->text(QAccessible::Description), QString()) << "a name";
+    // A reader does not read a button's row; the row's first text cell names the button.
+    const auto label = [](QAccessibleInterface* cell) {
+        const auto labels = cell->relations(QAccessible::Label);
+        return labels.size() == 1 && labels[0].second == QAccessible::Label
+                   ? labels[0].first->text(QAccessible::Name)
+                   : QStringLiteral("<%1 labels>").arg(labels.size());
+    };
+    EXPECT_EQ(label(fighters->cellAt(1, 0)), QStringLiteral("Decker"));
+    EXPECT_EQ(label(fighters->cellAt(1, 4)), QStringLiteral("Decker"));
+    EXPECT_EQ(label(effects->cellAt(0, 2)), QStringLiteral("Haste"));
+    EXPECT_TRUE(fighters->cellAt(1, 1)->relations(QAccessible::Label).isEmpty()) << "a name";
+}
+
+TEST_F(Accessibility, TheNewRowsCellsSayWhereTheyStand) {
+    // A reader reads a row it comes to whole, but leaves its blank cells out: the new row's
+    // own cell would go unsaid.
+    AddCombatant(QStringLiteral("Troll"), 8);
+    combatants_->ClickCell(0, "tvInitName");
+    combatants_->Key(Qt::Key_Escape);
+    QAccessibleTableInterface* table = Table(combatants_->Grid());
+    const auto description = [table](int row, int column) {
+        return table->cellAt(row, column)->text(QAccessible::Description);
+    };
+    EXPECT_EQ(description(0, 1), QString());
+    combatants_->Key(Qt::Key_N, Qt::ControlModifier);
+    ASSERT_EQ(combatants_->FocusedRow(), 0);
+    EXPECT_EQ(description(0, 1), QStringLiteral("New row, Name"));
+    EXPECT_EQ(description(0, 2), QStringLiteral("New row, Init"));
+    EXPECT_EQ(description(1, 1), QString()) << "Troll's row";
+    combatants_->Type(QStringLiteral("Ork"));
+    combatants_->Key(Qt::Key_Tab);
+    EXPECT_TRUE(table->cellAt(0, 2)->state().focused);
+    EXPECT_EQ(description(0, 2), QStringLiteral("New row, Init"));
+    combatants_->ClickNavigator(NavigatorButton::Post);
+    for (int row = 0; row < 2; ++row)
+        EXPECT_EQ(description(row, 1), QString()) << row;
 }
 
 TEST_F(Accessibility, AGroupRowIsARowThatNamesItsGroup) {
@@ -331,6 +392,14 @@ TEST_F(Accessibility, EachChangeIsTold) {
              EXPECT_TRUE(QTest::qWaitFor([&] { return grid.Grid().hasFocus(); }));
          },
          "rows removed 1-1 / focus table / focus 11"},
+        // The table itself has the focus once its last row has left.
+        {"last one done",
+         [&] {
+             grid.Key(Qt::Key_Home);
+             grid.Key(Qt::Key_Space);
+         },
+         "focus Done / Post enabled / Cancel enabled / Post disabled / Cancel disabled / rows "
+         "removed 0-0 / focus table"},
     };
     AnswerBoxes({Qt::Key_Return});
     for (const Step& step : steps) {

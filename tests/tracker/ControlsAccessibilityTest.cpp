@@ -92,6 +92,8 @@ struct Alert {
     QAccessible::Role role = QAccessible::NoRole;
     QString name;
     QString description;
+    /// The names and descriptions of the alert and its children that a reader may speak.
+    QStringList texts;
 };
 
 /// Reads the box \p ask opens inside its modal wait, then cancels it.
@@ -101,19 +103,29 @@ Alert ReadAlert(const std::function<void()>& ask) {
         QWidget* box = QApplication::activeModalWidget();
         ASSERT_NE(box, nullptr);
         QAccessibleInterface* read = QAccessible::queryAccessibleInterface(box);
-        alert = {read->role(), read->text(QAccessible::Name), read->text(QAccessible::Description)};
+        alert = {
+            read->role(), read->text(QAccessible::Name), read->text(QAccessible::Description), {}};
+        for (QAccessibleInterface* part : {read, read->child(0), read->child(1), read->child(2)}) {
+            for (QAccessible::Text t : {QAccessible::Name, QAccessible::Description}) {
+                if (part && !part->text(t).isEmpty())
+                    alert.texts.append(part->text(t));
+            }
+        }
         QTest::keyClick(box, Qt::Key_Escape);
     });
     ask();
     return alert;
 }
 
-TEST_F(ControlsAccessibility, TheBoxesAreAlertsWhoseTextIsTheQuestion) {
-    const Alert confirm =
-        ReadAlert([] { ShowConfirmBox(QStringLiteral("Delete This Effect? - Smoke")); });
+TEST_F(ControlsAccessibility, TheBoxesAreAlertsThatHoldTheirQuestionOnce) {
+    // A reader speaks an alert's title, then the labels inside it, then its description: a
+    // question in both the label and the description is heard twice.
+    const QString effect = QStringLiteral("Delete This Effect? - Smoke");
+    const Alert confirm = ReadAlert([&effect] { ShowConfirmBox(effect); });
     EXPECT_EQ(confirm.role, QAccessible::AlertMessage);
     EXPECT_EQ(confirm.name, QStringLiteral("Warning"));
-    EXPECT_EQ(confirm.description, QStringLiteral("Delete This Effect? - Smoke"));
+    EXPECT_EQ(confirm.texts.count(effect), 1) << confirm.texts.join(QLatin1Char('|')).toStdString();
+    EXPECT_TRUE(confirm.description.isEmpty());
 
     AddCombatant(QStringLiteral("Ann"), 10);
     auto& grid = Component<QWidget>("grdInit");
@@ -121,7 +133,48 @@ TEST_F(ControlsAccessibility, TheBoxesAreAlertsWhoseTextIsTheQuestion) {
     const Alert question = ReadAlert([&grid] { QTest::keyClick(&grid, Qt::Key_Delete); });
     EXPECT_EQ(question.role, QAccessible::AlertMessage);
     EXPECT_EQ(question.name, QStringLiteral("Confirm"));
-    EXPECT_EQ(question.description, QStringLiteral("Delete record?"));
+    EXPECT_EQ(question.texts.count(QStringLiteral("Delete record?")), 1)
+        << question.texts.join(QLatin1Char('|')).toStdString();
+}
+
+TEST_F(ControlsAccessibility, EachNewTurnAndPassIsToldAsANotification) {
+    // A reader ignores the labels' new captions, so the counters are told as they move on.
+    struct Step {
+        const char* command;
+        bool passes;
+        const char* told;
+    };
+    for (const Step& step : {Step{"NewTurn1", true, "Turn #: 2, Pass #: 1"},
+                             Step{"NewInitPass1", true, "Turn #: 2, Pass #: 2"},
+                             Step{"NewTurn1", false, "Turn #: 3"}}) {
+        if (Component<TStyledCheckBox>("chkbxPasses").isChecked() != step.passes)
+            QTest::mouseClick(&Component<TStyledCheckBox>("chkbxPasses"), Qt::LeftButton);
+        AccessibilityEvents events;
+        ClickMenu(*main_, step.command);
+        EXPECT_TRUE(events.Saw(QLatin1String(step.told), QAccessible::ObjectShow)) << step.told;
+    }
+}
+
+TEST_F(ControlsAccessibility, ANewTurnIsToldOnceAndBeforeItsFirstQuestion) {
+    AddEffect(QStringLiteral("Smoke"), 2);
+    AddEffect(QStringLiteral("Haste"), 2);
+    AccessibilityEvents events;
+    const QString told =
+        QStringLiteral("Turn #: 2, Pass #: 1 ") + QString::number(int(QAccessible::ObjectShow), 16);
+    // Each question counts the times the turn was told before it, then is cancelled.
+    QList<qsizetype> toldWhenAsked;
+    QTimer answering;
+    answering.callOnTimeout([&] {
+        QWidget* box = QApplication::activeModalWidget();
+        if (!box || !box->isVisible())
+            return;
+        toldWhenAsked.append(events.All().count(told));
+        QTest::keyClick(box, Qt::Key_Escape);
+    });
+    answering.start(5);
+    ClickMenu(*main_, "NewTurn1");
+    EXPECT_EQ(toldWhenAsked, QList<qsizetype>({1, 1}));
+    EXPECT_EQ(events.All().count(told), 1);
 }
 
 } // namespace

@@ -196,6 +196,28 @@ TEST_F(Grid, TheInsertKeyBeginsARowInPlaceOfTheFocusedOne) {
     EXPECT_EQ(combatants_->FocusedRow(), 1);
 }
 
+TEST_F(Grid, CtrlNBeginsARowAsInsertDoesAlsoFromAnOpenEditor) {
+    // Screen readers keep Insert for themselves; Ctrl+N is the new row a blind user has.
+    AddCombatant(QStringLiteral("A"), 10);
+    AddCombatant(QStringLiteral("B"), 20);
+    combatants_->ClickCell(1, "tvInitName");
+    combatants_->Key(Qt::Key_Escape);
+    combatants_->Key(Qt::Key_N, Qt::ControlModifier);
+    EXPECT_EQ(combatants_->Texts("tvInitName"), QStringList({"B", "", "A"}));
+    EXPECT_EQ(combatants_->FocusedRow(), 1);
+    EXPECT_EQ(Combatants().State(), TDataSetState::dsInsert);
+    combatants_->Type(QStringLiteral("Cy"));
+    combatants_->Key(Qt::Key_N, Qt::ControlModifier);
+    EXPECT_EQ(combatants_->Grid().Editor(), nullptr) << "the typed name is written first";
+    EXPECT_EQ(Combatants().State(), TDataSetState::dsInsert);
+    const QStringList names = combatants_->Texts("tvInitName");
+    EXPECT_TRUE(names.contains(QStringLiteral("Cy"))) << names.join(QLatin1Char('|')).toStdString();
+    EXPECT_EQ(names.count(QString()), 1) << "one new row";
+    combatants_->Type(QStringLiteral("n"));
+    ASSERT_NE(combatants_->Grid().Editor(), nullptr);
+    EXPECT_EQ(combatants_->Grid().Editor()->text(), QStringLiteral("n")) << "N alone is typed";
+}
+
 TEST_F(Grid, EscapeDiscardsTheTextAndASecondEscapeCancelsTheRow) {
     AddCombatant(QStringLiteral("A"), 10);
     combatants_->ClickCell(0, "tvInitName");
@@ -375,6 +397,30 @@ TEST_F(Grid, CtrlEnterInAnOpenButtonCellClicksIt) {
     combatants_->Key(Qt::Key_F2);
     combatants_->Key(Qt::Key_Return, Qt::ControlModifier);
     EXPECT_EQ(Rows(), QStringList({"B 20"}));
+}
+
+TEST_F(Grid, SpacePressesTheFocusedButtonCellAndTypesInTheOthers) {
+    AddCombatant(QStringLiteral("A"), 10);
+    AddCombatant(QStringLiteral("B"), 20);
+    combatants_->ClickCell(0, "tvInitName");
+    combatants_->Key(Qt::Key_Escape);
+    combatants_->Key(Qt::Key_Home);
+    combatants_->Key(Qt::Key_Space);
+    EXPECT_EQ(Rows(), QStringList({"A 10"})) << "Done";
+    combatants_->Key(Qt::Key_End);
+    AnswerBoxes({Qt::Key_Escape});
+    combatants_->Key(Qt::Key_Space);
+    EXPECT_EQ(boxTexts_,
+              QStringList({"Are you sure that you wish to delete this character from the "
+                           "table?"}));
+    EXPECT_EQ(Rows(), QStringList({"A 10"})) << "Delete, cancelled";
+    combatants_->Key(Qt::Key_Space, Qt::ControlModifier);
+    EXPECT_EQ(boxTexts_.size(), 1) << "Ctrl+Space presses nothing";
+    combatants_->Key(Qt::Key_Home);
+    combatants_->Key(Qt::Key_Right);
+    combatants_->Key(Qt::Key_Space);
+    ASSERT_NE(combatants_->Grid().Editor(), nullptr);
+    EXPECT_EQ(combatants_->Grid().Editor()->text(), QStringLiteral(" ")) << "a name's space";
 }
 
 TEST_F(Grid, ARowButtonActsOnReleaseOverIt) {

@@ -93,6 +93,24 @@ TEST_F(HelpWindow, HasItsCaptionClientSizeAndAReadOnlyMemoFillingItsPanel) {
     EXPECT_EQ(menu, QStringList({"Close"}));
 }
 
+TEST_F(HelpWindow, EscHidesItAsItsCloseDoesKeepingTheSelection) {
+    ClickMenu(*main_, "Help1");
+    help_->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(help_.get()));
+    TStyledMemo& memo = Memo();
+    memo.setFocus();
+    QTest::keyClick(&memo, Qt::Key_Down);
+    QTest::keyClick(&memo, Qt::Key_End, Qt::ShiftModifier);
+    const QString selected = memo.textCursor().selectedText();
+    ASSERT_FALSE(selected.isEmpty());
+    QTest::keyClick(&memo, Qt::Key_Escape);
+    EXPECT_FALSE(help_->isVisible());
+    EXPECT_EQ(frmHelp, help_.get()) << "hidden, not destroyed";
+    ClickMenu(*main_, "Help1");
+    EXPECT_TRUE(help_->isVisible());
+    EXPECT_EQ(memo.textCursor().selectedText(), selected);
+}
+
 TEST_F(HelpWindow, OpensOnAMonitorThoughItsDesignedPlaceIsLeftOfThem) {
     const QRect shown(help_->pos(), QSize(870, 640));
     // Pushed right onto the tests' 1280 × 1024 desktop, its height kept.

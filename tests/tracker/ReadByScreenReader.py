@@ -1,7 +1,8 @@
 """Reads the running tracker through the accessibility bus, as a screen reader does.
 
-Finds the fight typed in by the caller in the combatant table, the unticked "Keep Init / Turn",
-presses Ctrl+T and hears the turn counter move on. Exits 1 with the reason on a mismatch.
+Finds the fight typed in by the caller in the table "Combatants", a Done button named by its
+row and described by what it does, the unticked "Keep Init / Turn", presses Ctrl+T and hears
+the turn counter move on. Exits 1 with the reason on a mismatch.
 """
 import subprocess
 import sys
@@ -71,14 +72,29 @@ def combatants(app):
         if node.getRole() == pyatspi.ROLE_TABLE:
             headers, rows = table_rows(node)
             if "Name" in headers and "Init" in headers:
-                return headers, rows
+                return node, headers, rows
     return None
+
+
+def check_done_button(table, row, name):
+    """The Done cell of `row` is a button that says what it does and which row it acts on."""
+    done = table.queryTable().getAccessibleAt(row, 0)
+    if done.getRole() != pyatspi.ROLE_PUSH_BUTTON:
+        fail("the Done cell is a %s, not a button" % done.getRoleName())
+    if done.description != "Marks this combatant done. Press Space.":
+        fail("the Done cell is described as %r" % done.description)
+    labels = [relation.getTarget(0).name for relation in done.getRelationSet()
+              if relation.getRelationType() == pyatspi.RELATION_LABELLED_BY]
+    if labels != [name]:
+        fail("the Done cell of %s is labelled by %s" % (name, labels))
 
 
 def main():
     app = wait_for("tracker on the bus", tracker)
     wait_for("window Main", lambda: named(app, "Main", pyatspi.ROLE_FRAME))
-    headers, rows = wait_for("combatant table", lambda: combatants(app))
+    table, headers, rows = wait_for("combatant table", lambda: combatants(app))
+    if table.name != "Combatants":
+        fail("the combatant table is named %r" % table.name)
     if len(rows) != 3:
         fail("%d rows read, not the 3 typed: %s" % (len(rows), rows))
     name, init = headers.index("Name"), headers.index("Init")
@@ -87,6 +103,7 @@ def main():
         fail("'Street Samurai' not among %s" % rows)
     if samurai[0][init] != "15":
         fail("Street Samurai's initiative reads %r" % samurai[0][init])
+    check_done_button(table, rows.index(samurai[0]), "Street Samurai")
     keep = named(app, "Keep Init / Turn", pyatspi.ROLE_CHECK_BOX)
     if keep is None:
         fail("no check box 'Keep Init / Turn'")
@@ -94,8 +111,8 @@ def main():
         fail("'Keep Init / Turn' reads as ticked")
     subprocess.run(["xdotool", "key", "ctrl+t"], check=True)
     wait_for("'Turn #: 2'", lambda: named(app, "Turn #: 2"))
-    print("read %d combatants: Street Samurai 15, Keep Init / Turn unticked, then Turn #: 2"
-          % len(rows))
+    print("read %d combatants in 'Combatants': Street Samurai 15 with its Done button, Keep "
+          "Init / Turn unticked, then Turn #: 2" % len(rows))
 
 
 main()
