@@ -10,14 +10,18 @@ namespace trevalo {
 namespace {
 
 // As the README's keyboard table.
-constexpr const char* kKeys = "Keys:\n"
-                              "  F1             Help\n"
-                              "  Ctrl+T         New Turn\n"
-                              "  Ctrl+P         New Init Pass (while \"Use Passes (SR4)\" is "
-                              "ticked)\n"
-                              "  Ctrl+Q         Close\n"
-                              "  F6, Shift+F6   the focus to the next or previous area: "
-                              "combatants, check boxes, effects\n";
+constexpr const char* kKeys =
+    "Keys:\n"
+    "  F1              Help\n"
+    "  Ctrl+T          New Turn\n"
+    "  Ctrl+P          New Init Pass (while \"Use Passes (SR4)\" is ticked)\n"
+    "  Ctrl+Q          Close\n"
+    "  F6, Shift+F6    the focus to the next or previous area: combatants, check boxes, "
+    "effects\n"
+    "  Insert, Ctrl+N  a new row in the grid (screen readers keep Insert for themselves; "
+    "Ctrl+N they leave alone)\n"
+    "  Space           presses the focused Done or Delete cell (as Enter, then Ctrl+Enter)\n"
+    "  Esc             closes the help window\n";
 
 void Print(std::FILE* stream, const QString& text) {
     std::fputs(text.toLocal8Bit().constData(), stream);
