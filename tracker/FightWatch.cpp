@@ -19,8 +19,12 @@ FightWatch::FightWatch(TfrmTrevaloMain& main)
     effects_.SetDataSet(parts_.Effects);
     combatants_.AddLink(this);
     effects_.AddLink(this);
-    connect(qobject_cast<TApplication*>(QCoreApplication::instance()),
-            &TApplication::OutermostEventHandled, this, &FightWatch::ActionOver);
+    auto* application = qobject_cast<TApplication*>(QCoreApplication::instance());
+    connect(application, &TApplication::OutermostEventHandled, this, &FightWatch::ActionOver);
+    // Events still come while the window's parts are taken apart, one by one.
+    connect(&main, &TForm::Destroying, this, [this, application] {
+        disconnect(application, &TApplication::OutermostEventHandled, this, nullptr);
+    });
 }
 
 bool FightWatch::SettingsDiffer() const {
@@ -32,8 +36,7 @@ bool FightWatch::SettingsDiffer() const {
 }
 
 void FightWatch::ActionOver() {
-    // The window is taken apart part by part; events still come while it is.
-    if (!parts_.Whole() || (!tablesTold_ && !SettingsDiffer()))
+    if (!tablesTold_ && !SettingsDiffer())
         return;
     tablesTold_ = false;
     Fight after = CaptureFight(parts_);

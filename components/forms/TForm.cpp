@@ -23,6 +23,7 @@ TForm::TForm(QWidget* parent)
 }
 
 TForm::~TForm() {
+    emit Destroying();
     if (mainForm_ == this)
         mainForm_ = nullptr;
 }

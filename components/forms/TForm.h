@@ -61,6 +61,10 @@ public:
     /// The window's create event, run once its layout is loaded.
     TNotifyEvent OnCreate;
 
+signals:
+    /// The window is being destroyed; its components are all still there, whole.
+    void Destroying();
+
 protected:
     /// Makes \p handler bindable from the layout under \p name.
     void DeclareHandler(const QString& name, TNotifyEvent handler);
