@@ -2,6 +2,7 @@
 
 #include "platform/ClassicStyle.h"
 #include "platform/Exception.h"
+#include "platform/FocusReturn.h"
 
 #include <QFont>
 #include <QFontDatabase>
@@ -78,8 +79,8 @@ QString TApplication::ErrorBoxText(const QString& message) {
 }
 
 void TApplication::ShowErrorMessage(const QString& message) {
-    QMessageBox box(QMessageBox::Critical, QString::fromLatin1(kTitle), ErrorBoxText(message),
-                    QMessageBox::Ok);
+    ReturnsFocus<QMessageBox> box(QMessageBox::Critical, QString::fromLatin1(kTitle),
+                                  ErrorBoxText(message), QMessageBox::Ok);
     box.exec();
 }
 

@@ -1,6 +1,7 @@
 #include "components/controls/ConfirmBox.h"
 
 #include "components/controls/TMessageForm.h"
+#include "platform/FocusReturn.h"
 
 #include <QApplication>
 #include <QPointer>
@@ -35,7 +36,7 @@ QPoint CentredPosition(const QSize& outer, const QWidget* active) {
 TModalResult ShowConfirmBox(const QString& Text) {
     const QPointer<QWidget> previous = QApplication::activeWindow();
     // Guarded: the parent window may be destroyed while the box waits.
-    QPointer<TMessageForm> form = new TMessageForm(Text, previous);
+    QPointer<TMessageForm> form = new ReturnsFocus<TMessageForm>(Text, previous);
     form->move(CentredPosition(OuterSize(*form, previous), previous));
     // Once framed, the box's own frame corrects the estimate.
     QTimer::singleShot(0, form, [form, previous] {
@@ -44,8 +45,6 @@ TModalResult ShowConfirmBox(const QString& Text) {
     });
     const TModalResult answer = form->exec();
     delete form;
-    if (previous)
-        previous->activateWindow();
     // The wait also ends unanswered when the application is terminating.
     return answer == mrOk ? mrOk : mrCancel;
 }

@@ -2,7 +2,7 @@
 /// Text typed into a control but not yet written to its record, settled before a command runs.
 #pragma once
 
-class QObject;
+class QWidget;
 
 namespace trevalo {
 
@@ -17,9 +17,8 @@ protected:
     ~IPendingInput() = default;
 };
 
-/// Settles the typing in the window that \p command belongs to: that of the control holding the
-/// window's focus, or of its nearest ancestor that keeps typing; false when it cannot be
-/// written and the command must not run.
-bool WritePendingInput(const QObject& command);
+/// Settles the typing held by \p typing, the widget that has the keyboard, or by its nearest
+/// ancestor that keeps typing; false when it cannot be written and the command must not run.
+bool WritePendingInput(QWidget* typing);
 
 } // namespace trevalo

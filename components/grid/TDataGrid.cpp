@@ -320,9 +320,11 @@ void TDataGrid::focusOutEvent(QFocusEvent* event) {
 }
 
 void TDataGrid::FocusLost(QFocusEvent* event) {
-    // A box or menu taking the focus for a moment is not leaving the grid.
-    const bool passing =
-        event->reason() == Qt::PopupFocusReason || event->reason() == Qt::ActiveWindowFocusReason;
+    // A box, a popup or the menu bar taking the focus for a moment is not leaving the grid: the
+    // editor stays open with its text, and gets the focus back when they are done.
+    const bool passing = event->reason() == Qt::PopupFocusReason ||
+                         event->reason() == Qt::ActiveWindowFocusReason ||
+                         event->reason() == Qt::MenuBarFocusReason;
     const QWidget* now = QApplication::focusWidget();
     if (view_ && !passing && !(now && (now == this || isAncestorOf(now))))
         TApplication::Guard([this] { edit_.Leave(); });

@@ -21,6 +21,14 @@ void TInplaceEdit::SetCharacterLimit(std::optional<int> limit) {
     setValidator(limit ? limit_ : nullptr);
 }
 
+void TInplaceEdit::setVisible(bool visible) {
+    if (visible)
+        setFocusProxy(nullptr);
+    QLineEdit::setVisible(visible);
+    if (!visible)
+        setFocusProxy(parentWidget());
+}
+
 bool TInplaceEdit::event(QEvent* event) {
     // Tab reaches event() before keyPressEvent(); the grid must see it first.
     if (event->type() == QEvent::KeyPress && OnGridKey && OnGridKey(static_cast<QKeyEvent*>(event)))
@@ -29,7 +37,14 @@ bool TInplaceEdit::event(QEvent* event) {
 }
 
 void TInplaceEdit::focusOutEvent(QFocusEvent* event) {
+    // The menu bar only borrows the focus: the selection stays, so that typing after the menu
+    // closes replaces it as it would have before.
+    const int start = selectionStart();
+    const int cursor = cursorPosition();
+    const int anchor = cursor == start ? selectionEnd() : start;
     QLineEdit::focusOutEvent(event);
+    if (event->reason() == Qt::MenuBarFocusReason && start >= 0)
+        setSelection(anchor, cursor - anchor);
     if (isVisible() && OnFocusOut)
         OnFocusOut(event);
 }

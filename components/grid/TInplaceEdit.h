@@ -24,6 +24,11 @@ public:
     /// The open editor lost the focus.
     std::function<void(QFocusEvent*)> OnFocusOut;
 
+    /// Closed, the editor hands the focus it is given to its grid: a menu bar or a window that
+    /// gives the focus back to the editor it took it from finds the grid when the editor has
+    /// closed meanwhile.
+    void setVisible(bool visible) override;
+
 protected:
     bool event(QEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;

@@ -32,6 +32,30 @@ void TrackerFixture::ClickMenu(TForm& window, const char* name) {
     QTest::mouseClick(bar, Qt::LeftButton, {}, place.center());
 }
 
+QWidget* TrackerFixture::KeyboardTarget() const {
+    QWidget* window = QApplication::activeWindow();
+    if (!window)
+        return main_.get();
+    QWidget* focus = window->focusWidget();
+    return focus ? focus : window;
+}
+
+void TrackerFixture::PressKey(Qt::Key key, Qt::KeyboardModifiers modifiers) const {
+    QTest::keyClick(KeyboardTarget(), key, modifiers);
+}
+
+void TrackerFixture::TypeKeys(const QString& text) const {
+    for (const QChar character : text)
+        QTest::keyClicks(KeyboardTarget(), QString(character));
+}
+
+void TrackerFixture::PressAlt() const {
+    // The test library flips a modifier key's own modifier: these arrive as the display sends
+    // them, Alt set on the press and clear on the release.
+    QTest::simulateEvent(KeyboardTarget(), true, Qt::Key_Alt, Qt::NoModifier, {}, false);
+    QTest::simulateEvent(KeyboardTarget(), false, Qt::Key_Alt, Qt::AltModifier, {}, false);
+}
+
 void TrackerFixture::AnswerBoxes(QList<Qt::Key> keys) {
     answers_ = std::move(keys);
     answering_.disconnect();

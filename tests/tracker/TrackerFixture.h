@@ -22,6 +22,16 @@ protected:
     /// Clicks the menu command \p name of \p window with the mouse.
     static void ClickMenu(TForm& window, const char* name);
 
+    /// Where the user's keys go: the focus widget of the window that has the keyboard (the main
+    /// window when none has it, so that keys lost there act on nothing).
+    QWidget* KeyboardTarget() const;
+    /// Presses \p key as the user's keyboard does.
+    void PressKey(Qt::Key key, Qt::KeyboardModifiers modifiers = {}) const;
+    /// Types \p text as the user's keyboard does, each character where the keyboard then is.
+    void TypeKeys(const QString& text) const;
+    /// Presses and releases Alt alone: the menu bar's key.
+    void PressAlt() const;
+
     /// Answers the modal boxes that open from now on, one key each in turn, recording their
     /// texts in boxTexts_ and captions in boxTitles_; a box beyond them is recorded as unexpected
     /// and cancelled.
