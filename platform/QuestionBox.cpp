@@ -4,14 +4,27 @@
 
 namespace trevalo {
 
-bool AskOkCancel(const QString& text, const QString& caption, QWidget* parent) {
-    QMessageBox box(QMessageBox::Question, caption, text, QMessageBox::Ok | QMessageBox::Cancel,
+namespace {
+
+bool Ask(const QString& text, const QString& caption, QWidget* parent,
+         QMessageBox::StandardButton yes, QMessageBox::StandardButton no) {
+    QMessageBox box(QMessageBox::Question, caption, text, yes | no,
                     parent ? parent->window() : nullptr);
     box.setWindowModality(Qt::ApplicationModal);
-    box.setDefaultButton(QMessageBox::Ok);
+    box.setDefaultButton(yes);
     // An alert read by its title and described by the question.
     box.setAccessibleDescription(text);
-    return box.exec() == QMessageBox::Ok;
+    return box.exec() == yes;
+}
+
+} // namespace
+
+bool AskOkCancel(const QString& text, const QString& caption, QWidget* parent) {
+    return Ask(text, caption, parent, QMessageBox::Ok, QMessageBox::Cancel);
+}
+
+bool AskYesNo(const QString& text, const QString& caption, QWidget* parent) {
+    return Ask(text, caption, parent, QMessageBox::Yes, QMessageBox::No);
 }
 
 } // namespace trevalo
