@@ -27,8 +27,8 @@ void QuitOnTerminationSignals() {
     if (signalSocket[0] >= 0 ||
         ::socketpair(AF_UNIX, SOCK_STREAM | SOCK_NONBLOCK | SOCK_CLOEXEC, 0, signalSocket) != 0)
         return;
-    auto* notifier = new QSocketNotifier(signalSocket[1], QSocketNotifier::Read,
-                                         QCoreApplication::instance());
+    auto* notifier =
+        new QSocketNotifier(signalSocket[1], QSocketNotifier::Read, QCoreApplication::instance());
     QObject::connect(notifier, &QSocketNotifier::activated, notifier, [] {
         char bytes[16];
         while (::read(signalSocket[1], bytes, sizeof bytes) > 0) {

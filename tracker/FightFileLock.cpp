@@ -7,7 +7,9 @@
 
 namespace trevalo {
 
-QString FightLockPath(const QString& path) { return path + QStringLiteral(".lock"); }
+QString FightLockPath(const QString& path) {
+    return path + QStringLiteral(".lock");
+}
 
 bool TryFightLock(QLockFile& lock) {
     // Only a holder that has ended counts as gone, however long a program keeps its file open.

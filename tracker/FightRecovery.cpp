@@ -50,7 +50,9 @@ FightRecovery::FightRecovery(TfrmTrevaloMain& main)
     , path_(RecoveryFolder() + QLatin1Char('/') + OwnFileName())
     , lock_(FightLockPath(path_)) {}
 
-FightRecovery::~FightRecovery() { Delete(); }
+FightRecovery::~FightRecovery() {
+    Delete();
+}
 
 void FightRecovery::Keep(TfrmTrevaloMain& main) {
     auto* recovery = new FightRecovery(main);
@@ -127,6 +129,8 @@ void FightRecovery::Save(const Fight& fight) {
     }
 }
 
-void FightRecovery::Delete() { QFile::remove(path_); }
+void FightRecovery::Delete() {
+    QFile::remove(path_);
+}
 
 } // namespace trevalo

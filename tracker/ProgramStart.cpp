@@ -1,8 +1,8 @@
 #include "tracker/ProgramStart.h"
 
+#include "platform/TerminationSignals.h"
 #include "tracker/CommandLine.h"
 #include "tracker/FightFile.h"
-#include "platform/TerminationSignals.h"
 #include "tracker/FightFileLock.h"
 #include "tracker/FightFileSaver.h"
 #include "tracker/FightRecovery.h"

@@ -93,8 +93,8 @@ TEST_F(Recovery, WritesNothingBeforeTheFirstChangeAndDeletesItsFileWithTheWindow
     Change();
     const QStringList files = Files();
     ASSERT_EQ(files.size(), 2) << files.join(u' ').toStdString();
-    EXPECT_TRUE(files[0].startsWith(
-        QStringLiteral("fight-%1-").arg(QCoreApplication::applicationPid())));
+    EXPECT_TRUE(
+        files[0].startsWith(QStringLiteral("fight-%1-").arg(QCoreApplication::applicationPid())));
     EXPECT_EQ(files[1], files[0] + QStringLiteral(".lock"));
     EXPECT_EQ(ReadFightFile(folder_ + QLatin1Char('/') + files[0]), CaptureFight(*main_));
     main_.reset();
@@ -165,13 +165,15 @@ TEST_P(AnUnofferedFile, IsDeletedUnasked) {
     EXPECT_EQ(Files(), QStringList());
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    FightRecovery, AnUnofferedFile,
-    testing::Values(UnofferedFile{"NotJson", "{\"format\": \"trevalo-fight\", \"vers"},
-                    UnofferedFile{"Empty", ""},
-                    UnofferedFile{"NotAFight", "{\"format\": \"other\"}"},
-                    UnofferedFile{"NewFight", FightToJson(Fight())}),
-    [](const testing::TestParamInfo<UnofferedFile>& info) { return std::string(info.param.label); });
+INSTANTIATE_TEST_SUITE_P(FightRecovery, AnUnofferedFile,
+                         testing::Values(UnofferedFile{"NotJson",
+                                                       "{\"format\": \"trevalo-fight\", \"vers"},
+                                         UnofferedFile{"Empty", ""},
+                                         UnofferedFile{"NotAFight", "{\"format\": \"other\"}"},
+                                         UnofferedFile{"NewFight", FightToJson(Fight())}),
+                         [](const testing::TestParamInfo<UnofferedFile>& info) {
+                             return std::string(info.param.label);
+                         });
 
 TEST_F(Recovery, LeavesTheFileOfAProgramStillRunning) {
     const QString running = folder_ + QStringLiteral("/fight-1-1.trevalo");
