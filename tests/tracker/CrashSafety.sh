@@ -13,6 +13,8 @@ check="$2"
 folder=$(mktemp -d)
 trap 'kill ${pid:-} ${virtual_screen:-} 2>/dev/null || true; rm -rf "$folder"' EXIT
 export XDG_STATE_HOME="$folder/state"
+mkdir -m 700 "$folder/runtime"
+export XDG_RUNTIME_DIR="$folder/runtime"
 state="$XDG_STATE_HOME/trevalo"
 kills=0
 fail() { echo "FAIL: $*"; exit 1; }
@@ -90,6 +92,7 @@ reference_states() {
 run_and_kill() {
     "$program" "$@" &
     pid=$!
+    local typist=""
     if [ $((RANDOM % 5)) -eq 0 ]; then
         sleep "0.$((RANDOM % 300))"
     else
@@ -98,11 +101,12 @@ run_and_kill() {
         [ -n "$window" ] || fail "no window after kill $kills"
         xdotool windowfocus --sync "$window" 2>/dev/null || true
         xdotool key --clearmodifiers --delay $((RANDOM % 60 + 5)) "${keys[@]}" 2>/dev/null &
+        typist=$!
         sleep "0.$((RANDOM % 500 + 20))"
     fi
     kill -KILL $pid
     wait $pid 2>/dev/null || true
-    wait 2>/dev/null || true
+    [ -z "$typist" ] || wait $typist 2>/dev/null || true
     kills=$((kills + 1))
 }
 
@@ -122,8 +126,9 @@ for size in 3 3000; do
         cp "$folder/start.trevalo" "$folder/fight.trevalo"
         run_and_kill "$folder/fight.trevalo"
         holds_a_state "$folder/fight.trevalo" "$folder/states"
-        left=$(ls -A "$folder" | grep -v -x -e start.trevalo -e states -e state \
-            -e fight.trevalo -e fight.trevalo.lock || true)
+        # A lock's .rmlock guards the taking over of a dead holder's lock: a lock itself.
+        left=$(ls -A "$folder" | grep -v -x -e start.trevalo -e states -e state -e runtime \
+            -e fight.trevalo -e fight.trevalo.lock -e fight.trevalo.lock.rmlock || true)
         [ -z "$left" ] || fail "kill $kills left $left"
     done
     # The last kill's lock is taken over by the next start.
@@ -152,7 +157,7 @@ for run in $(seq 60); do
     recovered=$(recovery_file)
     [ "$(echo "$recovered" | grep -c .)" -le 1 ] || fail "kill $kills left two recovery files"
     left=$(ls -A "$state" 2>/dev/null | grep -v -e '^fight-[0-9]*-[0-9]*\.trevalo$' \
-        -e '^fight-[0-9]*-[0-9]*\.trevalo\.lock$' || true)
+        -e '^fight-[0-9]*-[0-9]*\.trevalo\.lock\(\.rmlock\)\?$' || true)
     [ -z "$left" ] || fail "kill $kills left $left"
     "$program" &
     pid=$!
