@@ -204,11 +204,16 @@ echo "recovery: $kills kills in all"
 for n in 1 2; do
     "$program" &
     pids[n]=$!
-    window=$(wait_for_window '^Main$')
+    window=""
+    for _ in $(seq 300); do
+        window=$(xdotool search --onlyvisible --pid "${pids[n]}" --name '^Main$' 2>/dev/null | head -1) || true
+        [ -n "$window" ] && break
+        sleep 0.1
+    done
     [ -n "$window" ] || fail "program $n showed no window"
     [ -z "$(xdotool search --onlyvisible --name '^Trevalo$' 2>/dev/null)" ] ||
         fail "program $n was offered the other's fight"
-    xdotool windowfocus --sync "$(xdotool search --onlyvisible --pid "${pids[n]}" --name '^Main$' | head -1)"
+    xdotool windowfocus --sync "$window"
     xdotool key --clearmodifiers ctrl+t
     for _ in $(seq 50); do
         [ "$(recovery_file | grep -c .)" -eq "$n" ] && break
