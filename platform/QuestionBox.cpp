@@ -6,13 +6,21 @@
 
 namespace trevalo {
 
-bool AskOkCancel(const QString& text, const QString& caption, QWidget* parent) {
-    ReturnsFocus<QMessageBox> box(QMessageBox::Question, caption, text,
-                                  QMessageBox::Ok | QMessageBox::Cancel,
+namespace {
+
+bool Ask(const QString& text, const QString& caption, QWidget* parent,
+         QMessageBox::StandardButton yes, QMessageBox::StandardButton no) {
+    ReturnsFocus<QMessageBox> box(QMessageBox::Question, caption, text, yes | no,
                                   parent ? parent->window() : nullptr);
     box.setWindowModality(Qt::ApplicationModal);
-    box.setDefaultButton(QMessageBox::Ok);
-    return box.exec() == QMessageBox::Ok;
+    box.setDefaultButton(yes);
+    return box.exec() == yes;
+}
+
+} // namespace
+
+bool AskOkCancel(const QString& text, const QString& caption, QWidget* parent) {
+    return Ask(text, caption, parent, QMessageBox::Ok, QMessageBox::Cancel);
 }
 
 } // namespace trevalo

@@ -1,5 +1,5 @@
 /// \file
-/// The platform's own question box: OK and Cancel under the question icon.
+/// The platform's own question boxes under the question icon: OK and Cancel, or Yes and No.
 #pragma once
 
 #include <QString>
@@ -10,5 +10,8 @@ namespace trevalo {
 
 /// Asks \p text in an application-modal box titled \p caption; true only for OK.
 bool AskOkCancel(const QString& text, const QString& caption, QWidget* parent = nullptr);
+
+/// The same with Yes and No, Yes the default; true only for Yes.
+bool AskYesNo(const QString& text, const QString& caption, QWidget* parent = nullptr);
 
 } // namespace trevalo

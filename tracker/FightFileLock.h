@@ -1,0 +1,40 @@
+/// \file
+/// One program per fight file: a lock file beside it, FILE.lock, held while the file is open.
+/// A lock whose program has ended without taking it down is taken over; one whose program runs
+/// refuses the file, naming that program.
+#pragma once
+
+#include <QLockFile>
+#include <QObject>
+#include <QString>
+#include <memory>
+
+namespace trevalo {
+
+/// The lock file of the fight file \p path.
+QString FightLockPath(const QString& path);
+
+/// A lock file that names its holder, whose holder is no longer running, can be taken over.
+/// One that does not name its holder, cut short as it was made, is taken over once it is older
+/// than this: its maker writes the name at once.
+inline constexpr int kUnnamedLockAge = 10000;
+
+/// Tries to lock \p lock at once, taking a dead holder's lock over; false while a running
+/// program holds it, or when it cannot be made (lock.error() says which).
+bool TryFightLock(QLockFile& lock);
+
+/// Holds the lock of a fight file for as long as it lives.
+class FightFileLock : public QObject {
+public:
+    /// Locks the fight file \p path. Throws Exception naming the file and the program that
+    /// holds it while one does; where no lock can be made there (a folder that cannot be
+    /// written to, or none), nothing is held, and opening the file tells what is wrong.
+    static std::unique_ptr<FightFileLock> Take(const QString& path);
+
+private:
+    explicit FightFileLock(const QString& path);
+
+    QLockFile lock_;
+};
+
+} // namespace trevalo
