@@ -6,6 +6,8 @@
 #include <QFont>
 #include <QFontDatabase>
 #include <QMessageBox>
+#include <QScopeGuard>
+#include <QThread>
 
 namespace trevalo {
 
@@ -40,12 +42,21 @@ TApplication::~TApplication() {
 }
 
 bool TApplication::notify(QObject* receiver, QEvent* event) {
+    // The user acts on the user-interface thread only; the platform's own threads are no part
+    // of it.
+    const bool counted = QThread::currentThread() == thread();
+    if (counted)
+        ++handling_;
+    const auto leave = qScopeGuard([this, counted] { handling_ -= counted ? 1 : 0; });
+    bool handled = false;
     try {
-        return QApplication::notify(receiver, event);
+        handled = QApplication::notify(receiver, event);
     } catch (const std::exception& error) {
         HandleException(error);
     }
-    return false;
+    if (counted && handling_ == 1)
+        Guard([this] { emit OutermostEventHandled(); });
+    return handled;
 }
 
 void TApplication::HandleException(const std::exception& error) {

@@ -58,8 +58,16 @@ public:
     /// The text the error box shows for \p message.
     static QString ErrorBoxText(const QString& message);
 
+signals:
+    /// After the handling of each event that the handling of no other event encloses: whatever
+    /// one action of the user set off, its questions answered, is over then. What its receivers
+    /// do, a box they show included, counts as part of that handling, so they are not called
+    /// again inside it; a failure in them goes to the default handler.
+    void OutermostEventHandled();
+
 private:
     std::vector<std::unique_ptr<QWidget>> windows_;
+    int handling_ = 0; ///< how many events are being handled, one inside the other
 };
 
 } // namespace trevalo
