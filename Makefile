@@ -61,6 +61,7 @@ bench: build
 	$(BUILD)/bin/trevalo_newturn_bench
 	$(BUILD)/bin/trevalo_memory_probe
 	$(BUILD)/bin/trevalo_memory_probe 1000 100
+	$(BUILD)/bin/trevalo_undo_memory_probe
 
 # A virtual X screen, so that the pictures are what a screen shows.
 screenshot: build
