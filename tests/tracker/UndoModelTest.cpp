@@ -202,6 +202,28 @@ protected:
                               row);
         });
     }
+    /// Gives the record at \p at the values of \p row, or deletes it when there is none.
+    template <class Row>
+    void EditOrDelete(TWorkingView& view, std::vector<Row> Fight::*table, std::size_t at,
+                      const std::optional<Row>& row) {
+        AsAction([&] {
+            GoTo(view, at);
+            if (!row) {
+                view.Delete();
+                return;
+            }
+            view.Edit();
+            Put(*row);
+            view.Post();
+        });
+        model_->Change([&](Fight& f) {
+            std::vector<Row>& rows = f.*table;
+            if (row)
+                rows[at] = *row;
+            else
+                rows.erase(rows.begin() + static_cast<std::ptrdiff_t>(at));
+        });
+    }
     void Click(const char* checkBox, bool Fight::*setting) {
         auto& box = Component<TStyledCheckBox>(checkBox);
         AsAction([&] { box.setChecked(!box.isChecked()); });
@@ -256,41 +278,24 @@ bool UndoModel::Act(std::string& what) {
         if (!at && !fight.Combatants.empty())
             return false;
         Insert(Combatants(), &Fight::Combatants, at, NewCombatant());
-    } else if (kind < 28) {
-        const bool done = kind >= 18;
-        what = done ? "done" : "edit a combatant";
+    } else if (kind < 18) {
+        what = "done";
         const std::optional<std::size_t> at = AnyShown(Combatants());
         if (!at)
             return false;
-        const FightCombatant row = done ? FightCombatant{} : NewCombatant();
         AsAction([&] {
             GoTo(Combatants(), *at);
-            if (done) {
-                main_->tvInitDoneButtonPropertiesButtonClick(nullptr);
-                return;
-            }
-            Combatants().Edit();
-            Put(row);
-            Combatants().Post();
+            main_->tvInitDoneButtonPropertiesButtonClick(nullptr);
         });
-        model_->Change([&](Fight& f) {
-            if (done)
-                f.Combatants[*at].Active = false;
-            else
-                f.Combatants[*at] = row;
-        });
+        model_->Change([&](Fight& f) { f.Combatants[*at].Active = false; });
     } else if (kind < 33) {
-        what = "delete a combatant";
+        const bool edit = kind < 28;
+        what = edit ? "edit a combatant" : "delete a combatant";
         const std::optional<std::size_t> at = AnyShown(Combatants());
         if (!at)
             return false;
-        AsAction([&] {
-            GoTo(Combatants(), *at);
-            Combatants().Delete();
-        });
-        model_->Change([&](Fight& f) {
-            f.Combatants.erase(f.Combatants.begin() + static_cast<std::ptrdiff_t>(*at));
-        });
+        EditOrDelete(Combatants(), &Fight::Combatants, *at,
+                     edit ? std::optional(NewCombatant()) : std::nullopt);
     } else if (kind < 39) {
         what = "insert an effect";
         Insert(Effects(), &Fight::Effects, AnyShown(Effects()), NewEffect(fight));
@@ -300,23 +305,8 @@ bool UndoModel::Act(std::string& what) {
         const std::optional<std::size_t> at = AnyShown(Effects());
         if (!at)
             return false;
-        const FightEffect row = NewEffect(fight);
-        AsAction([&] {
-            GoTo(Effects(), *at);
-            if (!edit) {
-                Effects().Delete();
-                return;
-            }
-            Effects().Edit();
-            Put(row);
-            Effects().Post();
-        });
-        model_->Change([&](Fight& f) {
-            if (edit)
-                f.Effects[*at] = row;
-            else
-                f.Effects.erase(f.Effects.begin() + static_cast<std::ptrdiff_t>(*at));
-        });
+        EditOrDelete(Effects(), &Fight::Effects, *at,
+                     edit ? std::optional(NewEffect(fight)) : std::nullopt);
     } else if (kind < 51) {
         what = "New Init Pass";
         AsAction([this] { main_->NewInitPass1Click(nullptr); });
