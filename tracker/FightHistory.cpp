@@ -4,7 +4,6 @@
 #include "tracker/FightChange.h"
 #include "tracker/frmTrevaloProg.h"
 
-#include <QEvent>
 #include <QUndoCommand>
 
 namespace trevalo {
@@ -33,27 +32,20 @@ private:
 FightHistory::FightHistory(TfrmTrevaloMain& main)
     : QObject(&main)
     , main_(main)
+    , window_(main)
     , parts_(main) {
     steps_.setUndoLimit(kSteps);
     combatants_.SetDataSet(parts_.Combatants);
     effects_.SetDataSet(parts_.Effects);
     combatants_.AddLink(this);
     effects_.AddLink(this);
-    main.installEventFilter(this);
     connect(qobject_cast<TApplication*>(QCoreApplication::instance()),
             &TApplication::OutermostEventHandled, this, &FightHistory::ActionOver);
 }
 
-bool FightHistory::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::Show && watched == &main_) {
-        main_.removeEventFilter(this);
-        Forget();
-    }
-    return false;
-}
-
 void FightHistory::Forget() {
     steps_.clear();
+    current_.reset();
     current_ = CaptureFight(parts_);
     tablesTold_ = false;
 }
@@ -67,11 +59,19 @@ bool FightHistory::SettingsDiffer() const {
 }
 
 void FightHistory::ActionOver() {
-    // The window is taken apart part by part; events still come while it is.
-    if (!current_ || !parts_.Whole() || (!tablesTold_ && !SettingsDiffer()))
+    // Events still come while the window is taken apart, part by part, once it has been hidden;
+    // nothing the user can do reaches a hidden window.
+    if (!window_.isVisible())
         return;
-    tablesTold_ = false;
+    // The fight that the window first shows, or that it holds when reading it last failed.
+    if (!current_) {
+        Forget();
+        return;
+    }
+    if (!tablesTold_ && !SettingsDiffer())
+        return;
     Fight after = CaptureFight(parts_);
+    tablesTold_ = false;
     std::optional<FightChange> change = CompareFights(*current_, after);
     current_ = std::move(after);
     if (change)

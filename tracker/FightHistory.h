@@ -7,7 +7,7 @@
 ///
 /// An action is the handling of one event that no other event's handling encloses, its
 /// questions answered; the steps begin with the fight that the window holds when it is first
-/// shown, so that what start-up puts in is no step.
+/// shown, so that what start-up puts in is no step. Nothing is kept while the window is hidden.
 #pragma once
 
 #include "components/data/TDataLink.h"
@@ -52,9 +52,6 @@ signals:
     /// An undo or a redo has put \p fight into the window.
     void Restored(const Fight& fight);
 
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
 private:
     class Step;
 
@@ -76,13 +73,16 @@ private:
     void DataSetChanged() override { tablesTold_ = true; }
 
     TfrmTrevaloMain& main_;
+    /// The same, as the plain window that it still is while its parts are taken apart.
+    QWidget& window_;
     FightParts parts_;
     // Its own sources on the two tables: the grids' are held while a fight is put back.
     TDataSource combatants_;
     TDataSource effects_;
     QUndoStack steps_;
-    std::optional<Fight> current_; ///< as the last step left it; none until the window shows
-    bool tablesTold_ = false;      ///< a table told of a change since the fight was read
+    /// As the last action left it; none until the window shows, or after reading it failed.
+    std::optional<Fight> current_;
+    bool tablesTold_ = false; ///< a table told of a change since the fight was read
 };
 
 } // namespace trevalo
