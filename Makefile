@@ -44,6 +44,9 @@ soak: build
 	    TREVALO_MODEL_STEPS=1000000 bin/data_test --gtest_filter='ModelTest.*'
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen TREVALO_SEED=$(SOAK_SEED) \
 	    TREVALO_GRID_EVENTS=100000 bin/tracker_test --gtest_filter='Sessions/GridRandom.*'
+	cd $(BUILD) && QT_QPA_PLATFORM=offscreen TREVALO_SEED=$(SOAK_SEED) \
+	    TREVALO_UNDO_STEPS=300000 TREVALO_FIGHT_CHANGES=1000000 \
+	    bin/tracker_fight_test --gtest_filter='UndoModel.*:FightChange.Random*'
 
 # Each target in turn for FUZZ_SECONDS, from its committed seeds and dictionary; what it finds
 # new is kept in the build folder, a crash is written there and fails the run.
@@ -63,6 +66,7 @@ bench: build
 	$(BUILD)/bin/trevalo_newturn_bench
 	$(BUILD)/bin/trevalo_memory_probe
 	$(BUILD)/bin/trevalo_memory_probe 1000 100
+	$(BUILD)/bin/trevalo_undo_memory_probe
 
 # A virtual X screen, so that the pictures are what a screen shows.
 screenshot: build

@@ -23,4 +23,8 @@ bool AskOkCancel(const QString& text, const QString& caption, QWidget* parent) {
     return Ask(text, caption, parent, QMessageBox::Ok, QMessageBox::Cancel);
 }
 
+bool AskYesNo(const QString& text, const QString& caption, QWidget* parent) {
+    return Ask(text, caption, parent, QMessageBox::Yes, QMessageBox::No);
+}
+
 } // namespace trevalo

@@ -76,6 +76,25 @@ void Fill(TWorkingView& view, const std::vector<Row>& rows, Put put) {
     view.Delete();
 }
 
+/// Makes the record at \p index of \p view's order current, or the nearest one shown: the next,
+/// else the one before. Tells no control.
+void Stand(TWorkingView& view, std::size_t index) {
+    const RecordColumns all = view.ReadAllColumns({});
+    const RecordColumns shown = view.ReadColumns({});
+    // The records shown are some of all the records, in the same order.
+    std::string_view chosen;
+    int next = 0;
+    for (int record = 0; record < all.Count && next < shown.Count; ++record) {
+        if (all.Bookmark(record) != shown.Bookmark(next))
+            continue;
+        chosen = shown.Bookmark(next++);
+        if (static_cast<std::size_t>(record) >= index)
+            break;
+    }
+    if (!chosen.empty())
+        view.RestorePosition({QByteArray(chosen.data(), static_cast<qsizetype>(chosen.size()))});
+}
+
 } // namespace
 
 FightParts::FightParts(const TfrmTrevaloMain& main)
@@ -123,7 +142,7 @@ Fight CaptureFight(const FightParts& parts) {
     return fight;
 }
 
-void RestoreFight(TfrmTrevaloMain& main, const Fight& fight) {
+void RestoreFight(TfrmTrevaloMain& main, const Fight& fight, const FightFocus& focus) {
     const FightParts parts(main);
     TWorkingView& combatants = *parts.Combatants;
     TWorkingView& effects = *parts.Effects;
@@ -164,14 +183,20 @@ void RestoreFight(TfrmTrevaloMain& main, const Fight& fight) {
         main.UpdateFilter();
         if (fight.ShowingAll)
             combatants.SetFiltered(false);
+        if (focus.Combatant)
+            Stand(combatants, *focus.Combatant);
+        if (focus.Effect)
+            Stand(effects, *focus.Effect);
     } catch (...) {
         resume();
         throw;
     }
     resume();
-    // Each grid's focus on its first row, whatever order the user has sorted it in.
-    for (const char* grid : {"grdInit", "grdEffects"})
-        Part<TDataGrid>(main, grid).View()->DataController().FocusRow(0);
+    // Otherwise each grid's focus on its top row, whatever order the user has sorted it in.
+    if (!focus.Combatant)
+        Part<TDataGrid>(main, "grdInit").View()->DataController().FocusRow(0);
+    if (!focus.Effect)
+        Part<TDataGrid>(main, "grdEffects").View()->DataController().FocusRow(0);
 }
 
 } // namespace trevalo

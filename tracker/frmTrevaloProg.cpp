@@ -11,7 +11,9 @@
 #include "platform/Announcement.h"
 #include "platform/Exception.h"
 #include "platform/TApplication.h"
+#include "tracker/FightHistory.h"
 #include "tracker/RegisterComponents.h"
+#include "tracker/UndoKeys.h"
 #include "tracker/frmTrevaloProgHelp.h"
 
 #include <QSet>
@@ -78,6 +80,8 @@ void TfrmTrevaloMain::Loaded() {
     // F6 moves among the combatants, the check boxes and the effects.
     new FocusAreas(*this, {Require<QWidget>("grdInit"), Require<QWidget>("Panel2"),
                            Require<QWidget>("grdEffects")});
+    // Ctrl+Z takes the last change to the fight back, Ctrl+Y does it again.
+    AddUndoKeys(*this, *new FightHistory(*this));
 }
 
 void TfrmTrevaloMain::FormCreate(QObject*) {

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "components/controls/TStyledCheckBox.h"
+#include "tests/QStringPrint.h"
 
 #include <QCursor>
 #include <QTest>
@@ -12,10 +13,6 @@
 
 inline void PrintTo(const QColor& color, std::ostream* out) {
     *out << color.name().toStdString();
-}
-
-inline void PrintTo(const QString& text, std::ostream* out) {
-    *out << '"' << text.toStdString() << '"';
 }
 
 namespace trevalo {

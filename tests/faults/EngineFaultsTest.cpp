@@ -60,6 +60,8 @@ struct Step {
     const char* Name;
     std::function<void()> Act;
     std::function<void(Store&)> Stores;
+    QString Filter =
+        {}; ///< the combatants' filter it puts in force; empty: it keeps the one before
 };
 
 class EngineFaults : public ::testing::Test {
@@ -117,7 +119,7 @@ protected:
                  main_ = std::make_unique<TfrmTrevaloMain>(frmTrevaloMain);
                  main_->show();
              },
-             [](Store&) {}},
+             [](Store&) {}, passFilter},
             {"add Ann", [this] { AddCombatant(QStringLiteral("Ann"), 5); },
              [=](Store& s) { s.Combatants.prepend(combatant("Ann", 5)); }},
             {"add Bo", [this] { AddCombatant(QStringLiteral("Bo"), 7); },
@@ -132,7 +134,7 @@ protected:
              },
              [](Store& s) { s.Effects.prepend(QStringLiteral("Haste")); }},
             {"filter", [=, this] { View("wvInit").SetFilter(passFilter + " and [Init] >= 6"); },
-             [](Store&) {}},
+             [](Store&) {}, passFilter + " and [Init] >= 6"},
             {"walk",
              [this] {
                  TWorkingView& view = View("wvInit");
@@ -140,7 +142,8 @@ protected:
                  }
              },
              [](Store&) {}},
-            {"filter back", [=, this] { View("wvInit").SetFilter(passFilter); }, [](Store&) {}},
+            {"filter back", [=, this] { View("wvInit").SetFilter(passFilter); }, [](Store&) {},
+             passFilter},
             {"delete Ann",
              [this] {
                  TWorkingView& view = View("wvInit");
@@ -218,11 +221,16 @@ TEST_F(EngineFaults, EveryAllocationFailureIsReportedAndLosesNothingStored) {
             EXPECT_EQ(errors_.join(u'|').toStdString(), "Not enough memory.");
             if (main_ && std::string(step->Name) != "New Turn") {
                 EXPECT_TRUE(View("wvInit").Filtered());
-                EXPECT_EQ(View("wvInit").Filter(), filter) << "the filter in force stays";
+                // The step may have done all it does when the failure comes, as the fight is
+                // read to keep the step for undo.
+                const QString done = step->Filter.isEmpty() ? filter : step->Filter;
+                const QString shown = View("wvInit").Filter();
+                EXPECT_TRUE(shown == filter || shown == done)
+                    << "the filter in force stays, or is the step's: " << shown.toStdString();
             }
             if (main_) {
-                // New Turn stores record by record and table by table; a failure in it may come
-                // after any of them.
+                // So too what it stores; New Turn stores record by record and table by table,
+                // and a failure in it may come after any of them.
                 Store after = stored;
                 step->Stores(after);
                 const Store read = Read();
@@ -231,7 +239,7 @@ TEST_F(EngineFaults, EveryAllocationFailureIsReportedAndLosesNothingStored) {
                                        const QStringList& after) {
                     return read == before || read == after;
                 };
-                EXPECT_TRUE(read == stored ||
+                EXPECT_TRUE(read == stored || read == after ||
                             (newTurn &&
                              either(read.Combatants, stored.Combatants, after.Combatants) &&
                              either(read.Effects, stored.Effects, after.Effects)))

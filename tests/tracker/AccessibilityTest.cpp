@@ -1,91 +1,15 @@
 // The grids and their navigators as a screen reader reads them in-process through QAccessible:
 // the table, its headers and cells, the press actions, and the events of each change.
 #include "GridDriver.h"
+#include "GridEventRecorder.h"
 #include "TrackerFixture.h"
 
 #include <QAccessible>
 #include <QScrollBar>
 #include <QTest>
-#include <QtGui/private/qguiapplication_p.h>
-#include <qpa/qplatformaccessibility.h>
-#include <qpa/qplatformintegration.h>
 
 namespace trevalo {
 namespace {
-
-/// The events about a grid and its navigator, in words, from the moment it is made.
-class EventRecorder {
-public:
-    explicit EventRecorder(TDataGrid& grid)
-        : grid_(grid) {
-        recorder_ = this;
-        QAccessible::installUpdateHandler(&Record);
-    }
-    ~EventRecorder() {
-        QAccessible::installUpdateHandler(nullptr);
-        recorder_ = nullptr;
-    }
-
-    /// What was told since the last call, once the events posted meanwhile are handled.
-    std::string Take() {
-        QCoreApplication::processEvents();
-        return std::exchange(events_, {}).join(QStringLiteral(" / ")).toStdString();
-    }
-
-private:
-    static void Record(QAccessibleEvent* event) {
-        if (recorder_)
-            recorder_->Add(*event);
-    }
-
-    void Add(QAccessibleEvent& event) {
-        QObject* object = event.object();
-        const bool ours = object ? (object == &grid_ || object == grid_.Navigator())
-                                 : event.accessibleInterface() != nullptr;
-        if (!ours)
-            return;
-        const QAccessibleInterface* iface = event.accessibleInterface();
-        const QString name = iface ? iface->text(QAccessible::Name) : QString();
-        switch (event.type()) {
-        case QAccessible::Focus:
-            events_.append(QStringLiteral("focus ") + (iface && iface->role() == QAccessible::Table
-                                                           ? QStringLiteral("table")
-                                                           : name));
-            break;
-        case QAccessible::NameChanged:
-            events_.append(QStringLiteral("name ") + name);
-            break;
-        case QAccessible::StateChanged:
-            events_.append(name + (iface->state().disabled ? QStringLiteral(" disabled")
-                                                           : QStringLiteral(" enabled")));
-            break;
-        case QAccessible::TableModelChanged:
-            events_.append(TableText(static_cast<QAccessibleTableModelChangeEvent&>(event)));
-            break;
-        default:
-            break;
-        }
-    }
-
-    static QString TableText(const QAccessibleTableModelChangeEvent& event) {
-        static const char* const kinds[] = {"reset",         "data changed", "rows inserted",
-                                            "columns added", "rows removed", "columns removed"};
-        QString text = QLatin1String(kinds[event.modelChangeType()]);
-        if (event.firstRow() >= 0)
-            text += QStringLiteral(" %1-%2").arg(event.firstRow()).arg(event.lastRow());
-        return text;
-    }
-
-    static inline EventRecorder* recorder_ = nullptr;
-    TDataGrid& grid_;
-    QStringList events_;
-};
-
-/// Qt tells events only while its platform's bridge is active, as a screen reader makes it;
-/// on the offscreen platform nothing would, so the test does.
-void SetReaderListening(bool listening) {
-    QGuiApplicationPrivate::platformIntegration()->accessibility()->setActive(listening);
-}
 
 class Accessibility : public TrackerFixture {
 protected:
@@ -342,7 +266,7 @@ TEST_F(Accessibility, TheNavigatorShowsItsThreeButtonsAndTheirStates) {
         EXPECT_EQ(buttons, QStringList({"Insert", "Post off", "Cancel off"}));
     }
 
-    EventRecorder events(combatants_->Grid());
+    GridEventRecorder events(combatants_->Grid());
     QAccessibleInterface* bar = Interface(combatants_->Grid().Navigator());
     combatants_->ClickCell(0, "tvInitName");
     combatants_->Type(QStringLiteral("X"));
@@ -359,7 +283,7 @@ TEST_F(Accessibility, EachChangeIsTold) {
     AddCombatant(QStringLiteral("Troll"), 8);
     AddCombatant(QStringLiteral("Decker"), 11);
     combatants_->ClickCell(0, "tvInitName");
-    EventRecorder events(combatants_->Grid());
+    GridEventRecorder events(combatants_->Grid());
     struct Step {
         const char* what;
         std::function<void()> act;

@@ -2,6 +2,7 @@
 // and the window then looks and behaves as the one it was read from, where it was typed in.
 #include "tracker/FightWindow.h"
 
+#include "FightScreen.h"
 #include "GridDriver.h"
 #include "RandomFight.h"
 #include "TrackerFixture.h"
@@ -16,36 +17,6 @@
 namespace trevalo {
 namespace {
 
-/// What the user sees of the fight.
-struct Screen {
-    QStringList Combatants; ///< "name|init|passes" top to bottom
-    QStringList Effects;    ///< "name|end turn" top to bottom
-    int FocusedCombatant = -1;
-    int FocusedEffect = -1;
-    QString Turn;
-    QString Pass; ///< empty while hidden
-    bool ShowAll = false;
-    bool KeepInit = false;
-    bool UsePasses = false;
-    bool NewInitPassInMenu = false;
-
-    friend bool operator==(const Screen&, const Screen&) = default;
-};
-
-/// \p screen without its focused rows.
-Screen Unfocused(Screen screen) {
-    screen.FocusedCombatant = screen.FocusedEffect = -1;
-    return screen;
-}
-
-void PrintTo(const Screen& screen, std::ostream* out) {
-    *out << "combatants [" << screen.Combatants.join(", ").toStdString() << "] focused "
-         << screen.FocusedCombatant << ", effects [" << screen.Effects.join(", ").toStdString()
-         << "] focused " << screen.FocusedEffect << ", " << screen.Turn.toStdString() << ", "
-         << screen.Pass.toStdString() << ", boxes " << screen.ShowAll << screen.KeepInit
-         << screen.UsePasses << ", New Init Pass in the menu " << screen.NewInitPassInMenu;
-}
-
 class FightWindow : public TrackerFixture {
 protected:
     /// The window closed and a new one started, as a second run of the program.
@@ -54,32 +25,7 @@ protected:
         SetUp();
     }
 
-    Screen Look() const {
-        GridDriver combatants(Component<TDataGrid>("grdInit"));
-        GridDriver effects(Component<TDataGrid>("grdEffects"));
-        Screen screen;
-        const bool passes = Component<TDBColumn>("tvInitPasses").Visible();
-        const QStringList names = combatants.Texts("tvInitName");
-        const QStringList inits = combatants.Texts("tvInitInit");
-        const QStringList counts = passes ? combatants.Texts("tvInitPasses") : QStringList();
-        for (qsizetype row = 0; row < names.size(); ++row)
-            screen.Combatants.append(names[row] + '|' + inits[row] + '|' +
-                                     (passes ? counts[row] : QString()));
-        const QStringList effectNames = effects.Texts("tvEffectsEffectName");
-        const QStringList ends = effects.Texts("tvEffectsEndOnTurn");
-        for (qsizetype row = 0; row < effectNames.size(); ++row)
-            screen.Effects.append(effectNames[row] + '|' + ends[row]);
-        screen.FocusedCombatant = combatants.FocusedRow();
-        screen.FocusedEffect = effects.FocusedRow();
-        screen.Turn = Component<TStyledLabel>("lblTurn").text();
-        const auto& pass = Component<TStyledLabel>("lblPass");
-        screen.Pass = pass.isVisible() ? pass.text() : QString();
-        screen.ShowAll = Component<TStyledCheckBox>("ckbxShowAll").isChecked();
-        screen.KeepInit = Component<TStyledCheckBox>("chkbxKeepInit").isChecked();
-        screen.UsePasses = Component<TStyledCheckBox>("chkbxPasses").isChecked();
-        screen.NewInitPassInMenu = Component<TMenuItem>("NewInitPass1").isVisible();
-        return screen;
-    }
+    FightScreen Look() const { return LookAt(*main_); }
 
     void Click(const char* checkBox) {
         QTest::mouseClick(&Component<TStyledCheckBox>(checkBox), Qt::LeftButton);
@@ -140,7 +86,7 @@ TEST_F(FightWindow, APutBackFightLooksAndBehavesAsTheTypedOne) {
     const Fight fight = CaptureFight(*main_);
     EXPECT_TRUE(fight.ShowAllEntries);
     EXPECT_FALSE(fight.ShowingAll) << "New Turn filters again under the ticked box";
-    const Screen typed = Look();
+    const FightScreen typed = Look();
     const auto goOn = [this] {
         boxTexts_.clear();
         NewTurn({Qt::Key_Return});
@@ -150,11 +96,11 @@ TEST_F(FightWindow, APutBackFightLooksAndBehavesAsTheTypedOne) {
         return boxTexts_;
     };
     const QStringList typedQuestions = goOn();
-    const Screen typedThen = Look();
+    const FightScreen typedThen = Look();
 
     Restart();
     RestoreFight(*main_, fight);
-    const Screen restored = Look();
+    const FightScreen restored = Look();
     EXPECT_EQ(Unfocused(restored), Unfocused(typed));
     EXPECT_EQ(restored.FocusedCombatant, 0) << "the focus on each grid's first row";
     EXPECT_EQ(restored.FocusedEffect, 0);

@@ -1,0 +1,88 @@
+/// \file
+/// Undo and redo of the main window's fight. Each action of the user that changed the fight is
+/// one step: a posted row, a delete, Done, New Init Pass, New Turn with the effects it deleted,
+/// a click on "Keep Init / Turn" or "Use Passes (SR4)". "Show All Entries" only changes the
+/// view and is no step. Taking a step back or doing it again puts the fight on its other side
+/// into the window through the working views, as a fight is put back from a file.
+///
+/// An action is the handling of one event that no other event's handling encloses, its
+/// questions answered; the steps begin with the fight that the window holds when it is first
+/// shown, so that what start-up puts in is no step. Nothing is kept while the window is hidden.
+#pragma once
+
+#include "components/data/TDataLink.h"
+#include "components/data/TDataSource.h"
+#include "tracker/Fight.h"
+#include "tracker/FightWindow.h"
+
+#include <QObject>
+#include <QUndoStack>
+#include <optional>
+
+namespace trevalo {
+
+class TfrmTrevaloMain;
+struct FightChange;
+
+class FightHistory : public QObject, private TDataLink {
+    Q_OBJECT
+public:
+    /// How many steps are kept at least; older ones are dropped.
+    static constexpr int kSteps = 200;
+
+    /// Keeps the steps of \p main, which owns it.
+    explicit FightHistory(TfrmTrevaloMain& main);
+
+    /// The steps kept, for a look at them.
+    const QUndoStack& Steps() const { return steps_; }
+
+    /// An action is over: what it changed in the fight is one step, and the steps undone are
+    /// dropped. Nothing when it changed nothing but the view.
+    void ActionOver();
+    /// Takes the last step back; a row typed and not yet posted is posted first, as for any
+    /// command, and so is the step taken back. Nothing when there is nothing to take back.
+    void Undo();
+    /// Does the step taken back last again. Nothing when there is none, or while a row is typed
+    /// and not posted: posting it would be a new change, which leaves nothing to redo.
+    void Redo();
+    /// Drops every step: the fight that the window holds is where the steps begin.
+    void Forget();
+
+signals:
+    /// An undo or a redo has put \p fight into the window.
+    void Restored(const Fight& fight);
+
+private:
+    class Step;
+
+    /// Takes the fight over \p change and puts it into the window, the focus of each grid on the
+    /// row the change touched, else on the record it was on.
+    void Cross(FightChange& change);
+    /// Whether a row is being typed and holds what was typed.
+    bool Typed() const;
+    void Settle();
+    /// Whether the boxes, the counters or the filtering differ from the current fight.
+    bool SettingsDiffer() const;
+    /// The index of \p view's current record in its order; none on an empty view.
+    static std::optional<std::size_t> CurrentIndex(TWorkingView& view);
+    /// Runs \p move on the stack; if putting the fight back fails, the steps no longer fit what
+    /// the window holds, and are dropped.
+    template <class Move> void Travel(Move move);
+
+    void StateChanged() override { tablesTold_ = true; }
+    void DataSetChanged() override { tablesTold_ = true; }
+
+    TfrmTrevaloMain& main_;
+    /// The same, as the plain window that it still is while its parts are taken apart.
+    QWidget& window_;
+    FightParts parts_;
+    // Its own sources on the two tables: the grids' are held while a fight is put back.
+    TDataSource combatants_;
+    TDataSource effects_;
+    QUndoStack steps_;
+    /// As the last action left it; none until the window shows, or after reading it failed.
+    std::optional<Fight> current_;
+    bool tablesTold_ = false; ///< a table told of a change since the fight was read
+};
+
+} // namespace trevalo
