@@ -206,7 +206,8 @@ for n in 1 2; do
     pids[n]=$!
     window=""
     for _ in $(seq 300); do
-        window=$(xdotool search --onlyvisible --pid "${pids[n]}" --name '^Main$' 2>/dev/null | head -1) || true
+        window=$(xdotool search --all --onlyvisible --pid "${pids[n]}" --name '^Main$' \
+            2>/dev/null | head -1) || true
         [ -n "$window" ] && break
         sleep 0.1
     done
