@@ -71,8 +71,8 @@ void FightHistory::ActionOver() {
     if (!tablesTold_ && !SettingsDiffer())
         return;
     Fight after = CaptureFight(parts_);
-    tablesTold_ = false;
     std::optional<FightChange> change = CompareFights(*current_, after);
+    tablesTold_ = false;
     current_ = std::move(after);
     if (change)
         steps_.push(new Step(*this, std::move(*change)));
