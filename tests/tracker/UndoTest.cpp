@@ -9,11 +9,14 @@
 #include "TrackerFixture.h"
 #include "components/controls/TStyledCheckBox.h"
 #include "components/grid/TNavigatorButtons.h"
+#include "tracker/FightFile.h"
+#include "tracker/FightFileSaver.h"
 #include "tracker/FightHistory.h"
 #include "tracker/FightWindow.h"
 
 #include <QApplication>
 #include <QSignalSpy>
+#include <QTemporaryDir>
 #include <QTest>
 
 namespace trevalo {
@@ -88,6 +91,29 @@ QStringList TableEvents(const std::string& told) {
                !event.startsWith(QLatin1String("data ")) && event != QLatin1String("reset");
     });
     return events;
+}
+
+TEST_F(Undo, AnOpenFightFileHoldsTheFightAfterEachUndoAndRedo) {
+    QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("fight.trevalo"));
+    Fight kept;
+    kept.Combatants = {{QStringLiteral("Ann"), 12, 1, true}, {QStringLiteral("Bob"), 8, 1, true}};
+    FightFileSaver::Keep(*main_, path, kept);
+    Begin();
+    const Fight before = Held();
+
+    combatants_->ClickCell(1, "tvInitDoneButton");
+    const Fight done = Held();
+    ASSERT_NE(done, before);
+    EXPECT_EQ(ReadFightFile(path), done);
+
+    PressUndo();
+    EXPECT_EQ(Held(), before);
+    EXPECT_EQ(ReadFightFile(path), before);
+
+    PressRedo(RedoKey::CtrlY);
+    EXPECT_EQ(Held(), done);
+    EXPECT_EQ(ReadFightFile(path), done);
 }
 
 TEST_F(Undo, AWrongDoneIsTakenBackAndDoneAgain) {
