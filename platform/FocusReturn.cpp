@@ -11,8 +11,17 @@ void FocusReturn::Remember(const QWidget& opening) {
 }
 
 void FocusReturn::Restore() const {
-    if (window_ && window_->isVisible())
-        window_->activateWindow();
+    if (!window_)
+        return;
+    // Once the event that closed the box has been handled: the code that asked the question
+    // goes on first, with the focus where it left it.
+    QMetaObject::invokeMethod(
+        window_,
+        [window = window_] {
+            if (window->isVisible())
+                window->activateWindow();
+        },
+        Qt::QueuedConnection);
 }
 
 } // namespace trevalo

@@ -12,8 +12,8 @@ class FocusReturn {
 public:
     /// Remembers the active window, unless that is \p opening itself.
     void Remember(const QWidget& opening);
-    /// Activates the remembered window again, if it is still shown; the widget that had its
-    /// focus gets the keyboard with it.
+    /// Activates the remembered window again, if it is still shown, once the event being
+    /// handled is done; the widget that has its focus then gets the keyboard with it.
     void Restore() const;
 
 private:
