@@ -109,7 +109,7 @@ QImage TStyledCheckBox::BoxImage(const QColor& background) const {
     if (!isEnabled()) {
         roles.Light = roles.Dark = roles.Interior = ResolveColor(disabledColor_, colors);
         roles.Mark = ResolveColor(SystemColor::BtnShadow, colors);
-    } else if (pressedLook_) {
+    } else if (press_ == Press::Button || press_ == Press::Space) {
         roles.Light = roles.Dark = roles.Interior = shaded ? LowerLightness(window, 20) : window;
     } else if (mouseInside_ && hotTrack_ && shaded) {
         const QColor hot = ResolveColor(hotTrackColor_, colors);
@@ -202,39 +202,40 @@ void TStyledCheckBox::mousePressEvent(QMouseEvent* event) {
     setFocus(Qt::MouseFocusReason);
     if (!hasFocus())
         return;
-    pressedLook_ = true;
-    pressTracking_ = true;
+    press_ = Press::Button;
     repaint();
 }
 
 void TStyledCheckBox::mouseMoveEvent(QMouseEvent* event) {
-    if (!pressTracking_)
+    if (!ButtonHolds())
         return;
-    const bool inside = rect().contains(event->position().toPoint());
-    if (inside == pressedLook_)
+    const Press press =
+        rect().contains(event->position().toPoint()) ? Press::Button : Press::ButtonOutside;
+    if (press == press_)
         return;
-    pressedLook_ = inside;
+    press_ = press;
     repaint();
 }
 
 void TStyledCheckBox::mouseReleaseEvent(QMouseEvent* event) {
-    if (!pressTracking_ || event->button() != Qt::LeftButton)
+    if (!ButtonHolds() || event->button() != Qt::LeftButton)
         return;
-    pressTracking_ = false;
-    pressedLook_ = false;
+    press_ = Press::None;
     if (rect().contains(event->position().toPoint()))
         Toggle();
     repaint();
 }
 
 void TStyledCheckBox::keyPressEvent(QKeyEvent* event) {
-    if (event->key() == Qt::Key_Space)
-        spaceArmed_ = true;
-    else if (event->key() == Qt::Key_Escape)
-        spaceArmed_ = false;
-    else
+    if (event->key() == Qt::Key_Space) {
+        // A press that the button holds stays the button's: one gesture, one toggle.
+        if (!ButtonHolds())
+            press_ = Press::Space;
+    } else if (event->key() == Qt::Key_Escape) {
+        press_ = ButtonHolds() ? Press::ButtonOutside : Press::None;
+    } else {
         return QWidget::keyPressEvent(event);
-    pressedLook_ = spaceArmed_;
+    }
     repaint();
 }
 
@@ -242,9 +243,11 @@ void TStyledCheckBox::keyReleaseEvent(QKeyEvent* event) {
     // Holding Space repeats the press but must not repeat the toggle.
     if (event->key() != Qt::Key_Space || event->isAutoRepeat())
         return QWidget::keyReleaseEvent(event);
-    pressedLook_ = false;
-    if (spaceArmed_)
+    // Only the release of a Space press toggles: not one whose press went to another control.
+    if (press_ == Press::Space) {
+        press_ = Press::None;
         Toggle();
+    }
     repaint();
 }
 
@@ -253,7 +256,7 @@ void TStyledCheckBox::focusInEvent(QFocusEvent*) {
 }
 
 void TStyledCheckBox::focusOutEvent(QFocusEvent*) {
-    pressedLook_ = false;
+    press_ = ButtonHolds() ? Press::ButtonOutside : Press::None;
     update();
 }
 
