@@ -30,9 +30,9 @@ class TDataSource;
 
 enum class TDataSetState { dsInactive, dsBrowse, dsEdit, dsInsert };
 
-/// Where a view stood: its current record and its begin and end flags.
+/// Where a view stands: its current record and its begin and end flags.
 struct TCursorPosition {
-    QByteArray Bookmark; ///< empty when there was no current record
+    QByteArray Bookmark; ///< empty when there is no current record
     bool Bof = false;
     bool Eof = false;
 };
@@ -133,7 +133,7 @@ private:
     void BindFields();
     void CheckOpen() const;
     void CheckCanModify() const;
-    /// The engine's bookmarks are never empty, so an empty one says that there is none.
+    /// Whether there is a current record: the engine's bookmarks are never empty.
     bool HasCurrent() const { return !position_.Bookmark.isEmpty(); }
     void ReadFirst();
     bool ReadCurrent();
