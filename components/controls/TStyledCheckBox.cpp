@@ -109,7 +109,7 @@ QImage TStyledCheckBox::BoxImage(const QColor& background) const {
     if (!isEnabled()) {
         roles.Light = roles.Dark = roles.Interior = ResolveColor(disabledColor_, colors);
         roles.Mark = ResolveColor(SystemColor::BtnShadow, colors);
-    } else if (press_ == Press::Button || press_ == Press::Space) {
+    } else if (pressedLook_) {
         roles.Light = roles.Dark = roles.Interior = shaded ? LowerLightness(window, 20) : window;
     } else if (mouseInside_ && hotTrack_ && shaded) {
         const QColor hot = ResolveColor(hotTrackColor_, colors);
@@ -202,40 +202,39 @@ void TStyledCheckBox::mousePressEvent(QMouseEvent* event) {
     setFocus(Qt::MouseFocusReason);
     if (!hasFocus())
         return;
-    press_ = Press::Button;
+    pressedLook_ = true;
+    pressTracking_ = true;
     repaint();
 }
 
 void TStyledCheckBox::mouseMoveEvent(QMouseEvent* event) {
-    if (!ButtonHolds())
+    if (!pressTracking_)
         return;
-    const Press press =
-        rect().contains(event->position().toPoint()) ? Press::Button : Press::ButtonOutside;
-    if (press == press_)
+    const bool inside = rect().contains(event->position().toPoint());
+    if (inside == pressedLook_)
         return;
-    press_ = press;
+    pressedLook_ = inside;
     repaint();
 }
 
 void TStyledCheckBox::mouseReleaseEvent(QMouseEvent* event) {
-    if (!ButtonHolds() || event->button() != Qt::LeftButton)
+    if (!pressTracking_ || event->button() != Qt::LeftButton)
         return;
-    press_ = Press::None;
+    pressTracking_ = false;
+    pressedLook_ = false;
     if (rect().contains(event->position().toPoint()))
         Toggle();
     repaint();
 }
 
 void TStyledCheckBox::keyPressEvent(QKeyEvent* event) {
-    if (event->key() == Qt::Key_Space) {
-        // A press that the button holds stays the button's: one gesture, one toggle.
-        if (!ButtonHolds())
-            press_ = Press::Space;
-    } else if (event->key() == Qt::Key_Escape) {
-        press_ = ButtonHolds() ? Press::ButtonOutside : Press::None;
-    } else {
+    if (event->key() == Qt::Key_Space)
+        spaceArmed_ = true;
+    else if (event->key() == Qt::Key_Escape)
+        spaceArmed_ = false;
+    else
         return QWidget::keyPressEvent(event);
-    }
+    pressedLook_ = spaceArmed_;
     repaint();
 }
 
@@ -243,11 +242,9 @@ void TStyledCheckBox::keyReleaseEvent(QKeyEvent* event) {
     // Holding Space repeats the press but must not repeat the toggle.
     if (event->key() != Qt::Key_Space || event->isAutoRepeat())
         return QWidget::keyReleaseEvent(event);
-    // Only the release of a Space press toggles: not one whose press went to another control.
-    if (press_ == Press::Space) {
-        press_ = Press::None;
+    pressedLook_ = false;
+    if (spaceArmed_)
         Toggle();
-    }
     repaint();
 }
 
@@ -256,7 +253,7 @@ void TStyledCheckBox::focusInEvent(QFocusEvent*) {
 }
 
 void TStyledCheckBox::focusOutEvent(QFocusEvent*) {
-    press_ = ButtonHolds() ? Press::ButtonOutside : Press::None;
+    pressedLook_ = false;
     update();
 }
 

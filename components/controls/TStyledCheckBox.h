@@ -133,20 +133,10 @@ private:
     ColorValue transparentColor_ = ColorFromRgb(0x80, 0x80, 0x00);
     ColorValue winMaskColor_ = ColorFromRgb(0x00, 0xFF, 0x00);
 
-    /// What holds the box down: one press at a time, by the left button or by Space.
-    enum class Press {
-        None,
-        Button,        ///< The left button went down here, the pointer is inside: drawn pressed.
-        ButtonOutside, ///< The button is still down, but the pointer is outside or Esc or a
-                       ///< focus loss took the look away: drawn unpressed until it comes back in.
-        Space,         ///< Space went down and neither Esc nor a focus loss cancelled it: drawn
-                       ///< pressed, toggles on its release.
-    };
-    bool ButtonHolds() const { return press_ == Press::Button || press_ == Press::ButtonOutside; }
-
-    /// The pointer is over the control: apart from the press, as each comes without the other.
-    bool mouseInside_ = false;
-    Press press_ = Press::None;
+    bool mouseInside_ = false;   ///< The pointer is over the control.
+    bool pressedLook_ = false;   ///< The box is drawn pressed.
+    bool spaceArmed_ = false;    ///< Space went down and no Esc has cancelled it since.
+    bool pressTracking_ = false; ///< The left button went down here and is not yet released.
 };
 
 } // namespace trevalo
