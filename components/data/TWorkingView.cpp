@@ -87,6 +87,7 @@ QByteArray TWorkingView::FetchPacket() {
     const QByteArray packet = provider->GetRecords();
     if (packet.isEmpty())
         DatabaseError(QStringLiteral("Missing data provider or data packet"));
+    // The packet's own fault, not the view's: the message stands without the view's name.
     if (packet.size() < qsizetype{engine::kPacketHeaderSize})
         throw EDatabaseError(QStringLiteral("Invalid data packet"));
     return packet;
@@ -139,10 +140,10 @@ void TWorkingView::Close() {
     base_.reset();
     filterHandle_.reset();
     installedFilter_.clear();
-    hasCurrent_ = eof_ = bof_ = modified_ = false;
+    modified_ = false;
+    position_ = {};
     current_.clear();
     copy_.clear();
-    bookmark_.clear();
     insertBefore_.clear();
     for (TField* field : Fields())
         field->SetFieldNo(0);
@@ -161,22 +162,22 @@ void TWorkingView::First() {
 
 void TWorkingView::Next() {
     if (MoveBy(1) == 0)
-        eof_ = true;
+        position_.Eof = true;
 }
 
 int TWorkingView::MoveBy(int distance) {
     CheckOpen();
     Settle();
-    if (!hasCurrent_ || distance == 0)
+    if (!HasCurrent() || distance == 0)
         return 0;
     const int step = distance > 0 ? 1 : -1;
     int moved = 0;
-    MoveCursorTo(bookmark_);
+    ReturnCursor();
     while (moved != distance) {
         const engine::Status status = cursor_->MoveBy(step);
         if (status == engine::kEof || status == engine::kBof) {
-            (step > 0 ? eof_ : bof_) = true;
-            MoveCursorTo(bookmark_);
+            (step > 0 ? position_.Eof : position_.Bof) = true;
+            ReturnCursor();
             break;
         }
         Check(status);
@@ -184,7 +185,7 @@ int TWorkingView::MoveBy(int distance) {
         moved += step;
     }
     if (moved != 0) {
-        (step > 0 ? bof_ : eof_) = false;
+        (step > 0 ? position_.Bof : position_.Eof) = false;
         NotifyScroll(moved);
     }
     return moved;
@@ -193,13 +194,12 @@ int TWorkingView::MoveBy(int distance) {
 void TWorkingView::ReadFirst() {
     Check(cursor_->MoveToBof());
     const engine::Status status = cursor_->MoveBy(1);
-    bof_ = true;
+    position_.Bof = true;
     if (status != engine::kEof)
         Check(status);
     if (status == engine::kEof || !ReadCurrent()) {
-        hasCurrent_ = false;
-        eof_ = true;
-        bookmark_.clear();
+        position_.Bookmark.clear();
+        position_.Eof = true;
     }
 }
 
@@ -210,14 +210,13 @@ bool TWorkingView::ReadCurrent() {
     if (status == engine::kNoCurrentRecord)
         return false;
     Check(status);
-    bookmark_ = bookmark;
-    hasCurrent_ = true;
-    eof_ = false;
+    position_.Bookmark = bookmark;
+    position_.Eof = false;
     return true;
 }
 
 void TWorkingView::Reposition() {
-    bof_ = false;
+    position_.Bof = false;
     if (ReadCurrent())
         return;
     engine::Status status = cursor_->MoveBy(1);
@@ -230,29 +229,36 @@ void TWorkingView::Reposition() {
         return;
     if (status != engine::kBof)
         Check(status);
-    hasCurrent_ = false;
-    eof_ = bof_ = true;
-    bookmark_.clear();
+    position_ = {QByteArray(), true, true};
 }
 
 void TWorkingView::MoveCursorTo(const QByteArray& bookmark) {
     Check(bookmark.isEmpty() ? cursor_->MoveToBof() : cursor_->MoveToBookmark(Bytes(bookmark)));
 }
 
+bool TWorkingView::ReadAt(const QByteArray& bookmark) {
+    if (bookmark.size() == static_cast<qsizetype>(bookmarkSize_) &&
+        cursor_->MoveToBookmark(Bytes(bookmark)) == engine::kOk && ReadCurrent())
+        return true;
+    ReturnCursor();
+    return false;
+}
+
+void TWorkingView::ReturnCursor() {
+    if (HasCurrent())
+        MoveCursorTo(position_.Bookmark);
+}
+
 QByteArray TWorkingView::GetBookmark() const {
-    return hasCurrent_ ? bookmark_ : QByteArray();
+    return position_.Bookmark;
 }
 
 void TWorkingView::GotoBookmark(const QByteArray& bookmark) {
     CheckOpen();
     Settle();
-    if (bookmark.size() != static_cast<qsizetype>(bookmarkSize_) ||
-        cursor_->MoveToBookmark(Bytes(bookmark)) != engine::kOk || !ReadCurrent()) {
-        if (hasCurrent_)
-            MoveCursorTo(bookmark_);
+    if (!ReadAt(bookmark))
         DatabaseError(QStringLiteral("Record not found"));
-    }
-    bof_ = false;
+    position_.Bof = false;
     NotifyScroll(0);
 }
 
@@ -260,26 +266,20 @@ bool TWorkingView::BookmarkValid(const QByteArray& bookmark) {
     if (!IsOpen() || bookmark.size() != static_cast<qsizetype>(bookmarkSize_))
         return false;
     const bool valid = cursor_->MoveToBookmark(Bytes(bookmark)) == engine::kOk;
-    if (hasCurrent_)
-        MoveCursorTo(bookmark_);
+    ReturnCursor();
     return valid;
 }
 
 TCursorPosition TWorkingView::SavePosition() const {
-    return {GetBookmark(), bof_, eof_};
+    return position_;
 }
 
 void TWorkingView::RestorePosition(const TCursorPosition& position) {
     CheckOpen();
-    const QByteArray& bookmark = position.Bookmark;
-    if (bookmark.size() != static_cast<qsizetype>(bookmarkSize_) ||
-        cursor_->MoveToBookmark(Bytes(bookmark)) != engine::kOk || !ReadCurrent()) {
-        if (hasCurrent_)
-            MoveCursorTo(bookmark_);
+    if (!ReadAt(position.Bookmark))
         return;
-    }
-    bof_ = position.Bof;
-    eof_ = position.Eof;
+    position_.Bof = position.Bof;
+    position_.Eof = position.Eof;
 }
 
 // ---- editing -------------------------------------------------------------------------------
@@ -288,15 +288,12 @@ void TWorkingView::Edit() {
     CheckOpen();
     if (IsEditing())
         return;
-    if (!hasCurrent_) {
+    if (!HasCurrent()) {
         Insert();
         return;
     }
     CheckCanModify();
-    copy_ = current_;
-    modified_ = false;
-    state_ = TDataSetState::dsEdit;
-    NotifyState();
+    BeginEdit(TDataSetState::dsEdit, current_);
 }
 
 void TWorkingView::Insert() {
@@ -305,10 +302,14 @@ void TWorkingView::Insert() {
     CheckCanModify();
     Buffer fresh(bufferSize_, 0);
     Check(cursor_->InitRecord(fresh.data()));
-    copy_ = std::move(fresh);
-    insertBefore_ = hasCurrent_ ? bookmark_ : QByteArray();
+    insertBefore_ = position_.Bookmark;
+    BeginEdit(TDataSetState::dsInsert, std::move(fresh));
+}
+
+void TWorkingView::BeginEdit(TDataSetState state, Buffer copy) {
+    copy_ = std::move(copy);
     modified_ = false;
-    state_ = TDataSetState::dsInsert;
+    state_ = state;
     NotifyState();
 }
 
@@ -320,7 +321,7 @@ void TWorkingView::Post() {
         MoveCursorTo(insertBefore_);
         Check(cursor_->InsertRecord(copy_.data()));
     } else {
-        MoveCursorTo(bookmark_);
+        MoveCursorTo(position_.Bookmark);
         Check(cursor_->ModifyRecord(copy_.data()));
     }
     FinishEdit();
@@ -329,17 +330,19 @@ void TWorkingView::Post() {
 void TWorkingView::Cancel() {
     if (!IsEditing())
         return;
-    MoveCursorTo(state_ == TDataSetState::dsInsert ? insertBefore_ : bookmark_);
+    MoveCursorTo(state_ == TDataSetState::dsInsert ? insertBefore_ : position_.Bookmark);
     FinishEdit();
 }
 
 void TWorkingView::FinishEdit() {
+    const bool wasEditing = IsEditing();
     state_ = TDataSetState::dsBrowse;
     copy_.clear();
     modified_ = false;
     insertBefore_.clear();
     Reposition();
-    NotifyState();
+    if (wasEditing)
+        NotifyState();
     NotifyDataSet();
 }
 
@@ -349,19 +352,12 @@ void TWorkingView::Delete() {
         Cancel();
         return;
     }
-    if (!hasCurrent_)
+    if (!HasCurrent())
         DatabaseError(QStringLiteral("Cannot perform this operation on an empty dataset"));
     CheckCanModify();
-    MoveCursorTo(bookmark_);
+    MoveCursorTo(position_.Bookmark);
     Check(cursor_->DeleteRecord());
-    const bool wasEditing = IsEditing();
-    state_ = TDataSetState::dsBrowse;
-    copy_.clear();
-    modified_ = false;
-    Reposition();
-    if (wasEditing)
-        NotifyState();
-    NotifyDataSet();
+    FinishEdit();
 }
 
 void TWorkingView::Settle() {
@@ -388,7 +384,7 @@ void TWorkingView::CheckCanModify() const {
 QVariant TWorkingView::GetFieldValue(const TField& field) const {
     if (!IsOpen() || field.FieldNo() == 0)
         return {};
-    const Buffer* buffer = IsEditing() ? &copy_ : hasCurrent_ ? &current_ : nullptr;
+    const Buffer* buffer = IsEditing() ? &copy_ : HasCurrent() ? &current_ : nullptr;
     if (!buffer)
         return {};
     const ExprField& column = columns_[static_cast<qsizetype>(field.FieldNo() - 1)];
@@ -460,6 +456,8 @@ RecordColumns TWorkingView::ReadAllColumns(const QList<const TField*>& fields) {
 void TWorkingView::SetFieldValue(TField& field, const QVariant& value) {
     if (!IsEditing())
         DatabaseError(QStringLiteral("Dataset not in edit or insert mode"));
+    // This and the value's own faults are the field's, not the view's: they name the field
+    // and stand without the view's name.
     if (field.ReadOnly())
         throw EDatabaseError(
             QStringLiteral("Field '%1' cannot be modified").arg(field.FieldName()));

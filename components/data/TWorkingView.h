@@ -30,9 +30,9 @@ class TDataSource;
 
 enum class TDataSetState { dsInactive, dsBrowse, dsEdit, dsInsert };
 
-/// Where a view stood: its current record and its begin and end flags.
+/// Where a view stands: its current record and its begin and end flags.
 struct TCursorPosition {
-    QByteArray Bookmark; ///< empty when there was no current record
+    QByteArray Bookmark; ///< empty when there is no current record
     bool Bof = false;
     bool Eof = false;
 };
@@ -71,9 +71,9 @@ public:
     /// Whether anything was written into the copy since editing or inserting began.
     bool Modified() const { return modified_; }
     /// Set by a move that found no record and by re-positioning that found none.
-    bool Eof() const { return eof_; }
-    bool Bof() const { return bof_; }
-    bool IsEmpty() const { return !hasCurrent_ && state_ != TDataSetState::dsInsert; }
+    bool Eof() const { return position_.Eof; }
+    bool Bof() const { return position_.Bof; }
+    bool IsEmpty() const { return !HasCurrent() && state_ != TDataSetState::dsInsert; }
     bool CanModify() const { return !readOnly_; }
 
     void First();
@@ -133,14 +133,23 @@ private:
     void BindFields();
     void CheckOpen() const;
     void CheckCanModify() const;
+    /// Whether there is a current record: the engine's bookmarks are never empty.
+    bool HasCurrent() const { return !position_.Bookmark.isEmpty(); }
     void ReadFirst();
     bool ReadCurrent();
     void Reposition();
     void MoveCursorTo(const QByteArray& bookmark);
+    /// Makes \p bookmark's record current when it is still visible; else puts the engine's
+    /// cursor back on the current record and answers false.
+    bool ReadAt(const QByteArray& bookmark);
+    /// Puts the engine's cursor back on the current record, which a look elsewhere moved it from.
+    void ReturnCursor();
     /// Installs \p text in place of the installed filter; on failure the installed one stays.
     void InstallFilter(const QString& text);
     void DropFilter();
     void Check(engine::Status status) const;
+    void BeginEdit(TDataSetState state, Buffer copy);
+    /// Back to browsing after a post, a cancel or a deletion: re-positions and tells the controls.
     void FinishEdit();
 
     void NotifyState();
@@ -160,11 +169,8 @@ private:
     std::uint32_t bookmarkSize_ = 0;
     bool readOnly_ = false;
 
-    Buffer current_;      ///< the current record's values
-    QByteArray bookmark_; ///< the current record's bookmark
-    bool hasCurrent_ = false;
-    bool eof_ = false;
-    bool bof_ = false;
+    Buffer current_;           ///< the current record's values
+    TCursorPosition position_; ///< the current record and the begin and end flags
 
     Buffer copy_; ///< the record being edited or inserted
     bool modified_ = false;

@@ -48,6 +48,40 @@ std::optional<GridAction> PlainKeyAction(int key) {
 
 } // namespace
 
+GridActionBand BandOf(GridAction action) {
+    switch (action) {
+    case GridAction::None:
+        return GridActionBand::None;
+    case GridAction::FirstRow:
+    case GridAction::PriorPage:
+    case GridAction::PriorRow:
+    case GridAction::NextRow:
+    case GridAction::NextPage:
+    case GridAction::LastRow:
+    case GridAction::PriorColumn:
+    case GridAction::NextColumn:
+    case GridAction::FirstColumn:
+    case GridAction::LastColumn:
+    case GridAction::PriorCell:
+    case GridAction::NextCell:
+        return GridActionBand::Move;
+    case GridAction::Insert:
+    case GridAction::Delete:
+    case GridAction::Edit:
+    case GridAction::Post:
+    case GridAction::Cancel:
+    case GridAction::CancelRow:
+        return GridActionBand::Record;
+    case GridAction::OpenEditor:
+    case GridAction::ClickButton:
+    case GridAction::Expand:
+    case GridAction::Collapse:
+    case GridAction::ToggleGroup:
+        return GridActionBand::Cell;
+    }
+    return GridActionBand::None;
+}
+
 bool IsForward(GridAction move) {
     switch (move) {
     case GridAction::LastRow:

@@ -10,8 +10,6 @@
 
 namespace trevalo {
 
-/// In three bands, in this order: moves of the focus (FirstRow to NextCell), changes of the
-/// record (Insert to CancelRow), and the focused cell's own (OpenEditor to ToggleGroup).
 enum class GridAction {
     None, ///< the grid's own key, doing nothing with these modifiers
     FirstRow,
@@ -38,6 +36,16 @@ enum class GridAction {
     Collapse,
     ToggleGroup,
 };
+
+/// What an action acts on; the grid carries out each band in a function of its own.
+enum class GridActionBand {
+    None,   ///< GridAction::None
+    Move,   ///< the focus: to another row, column or cell
+    Record, ///< the focused record: insert, delete, edit, post, cancel
+    Cell,   ///< the focused cell: its editor, its button, its group
+};
+
+GridActionBand BandOf(GridAction action);
 
 /// Whether a move goes forward: to the next or the last row, column or cell.
 bool IsForward(GridAction move);

@@ -59,13 +59,16 @@ void RecordCache::SetValue(int record, int field, const CacheValue& value) {
     const auto at = static_cast<std::size_t>(record);
     column.Blank[at] = std::holds_alternative<std::monostate>(value) ? 1 : 0;
     if (const auto* integer = std::get_if<std::int32_t>(&value)) {
-        Q_ASSERT_X(column.Type == engine::FieldType::Integer, "RecordCache::SetValue", "type");
+        Q_ASSERT_X(column.Type == engine::FieldType::Integer, "RecordCache::SetValue",
+                   "an integer value for a column of another type");
         column.Numbers[at] = *integer;
     } else if (const auto* boolean = std::get_if<bool>(&value)) {
-        Q_ASSERT_X(column.Type == engine::FieldType::Boolean, "RecordCache::SetValue", "type");
+        Q_ASSERT_X(column.Type == engine::FieldType::Boolean, "RecordCache::SetValue",
+                   "a boolean value for a column of another type");
         column.Numbers[at] = *boolean ? 1 : 0;
     } else if (const auto* text = std::get_if<QString>(&value)) {
-        Q_ASSERT_X(column.Type == engine::FieldType::String, "RecordCache::SetValue", "type");
+        Q_ASSERT_X(column.Type == engine::FieldType::String, "RecordCache::SetValue",
+                   "a text value for a column of another type");
         const QByteArray utf8 = text->toUtf8();
         column.Start[at] = static_cast<std::uint32_t>(column.Text.size());
         column.Length[at] = static_cast<std::uint32_t>(utf8.size());

@@ -73,9 +73,8 @@ void TDBDataController::SetSortList(const QList<SortKey>& keys) {
     QList<SortKey> accepted;
     for (const SortKey& key : keys) {
         Q_ASSERT_X(key.Field >= 0 && key.Field < FieldCount(), "TDBDataController::SetSortList",
-                   "a sort key names a field that is not bound");
-        if (key.Order != SortOrder::None && key.Field >= 0 && key.Field < FieldCount() &&
-            SortOrderOf(accepted, key.Field) == SortOrder::None)
+                   "a sort key names a field outside the field names");
+        if (key.Order != SortOrder::None && SortOrderOf(accepted, key.Field) == SortOrder::None)
             accepted.append(key);
     }
     sortList_ = accepted;
@@ -101,8 +100,8 @@ void TDBDataController::SetGroupingList(const QList<int>& fields) {
     QList<int> accepted;
     for (const int field : fields) {
         Q_ASSERT_X(field >= 0 && field < FieldCount(), "TDBDataController::SetGroupingList",
-                   "a grouping field is not bound");
-        if (field >= 0 && field < FieldCount() && !accepted.contains(field))
+                   "a grouping field lies outside the field names");
+        if (!accepted.contains(field))
             accepted.append(field);
     }
     if (accepted == grouping_)

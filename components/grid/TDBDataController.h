@@ -75,7 +75,7 @@ public:
 
     const QList<SortKey>& SortList() const { return sortList_; }
     /// Replaces the sort list (keys with SortOrder::None and repeated fields are left out);
-    /// the focused record stays focused.
+    /// the focused record stays focused. Every key names one of the field names.
     void SetSortList(const QList<SortKey>& keys);
     /// The direction the rows are sorted by \p field, grouping included.
     SortOrder FieldSortOrder(int field) const;
@@ -83,8 +83,8 @@ public:
     void ClickSort(int field, bool shift, bool ctrl);
 
     const QList<int>& GroupingList() const { return grouping_; }
-    /// Groups the rows by \p fields, outermost first (invalid and repeated fields are left
-    /// out); a changed list forgets which groups were expanded.
+    /// Groups the rows by \p fields, outermost first, each one of the field names (repeated
+    /// fields are left out); a changed list forgets which groups were expanded.
     void SetGroupingList(const QList<int>& fields);
 
     const ViewFilter& Filter() const { return filter_; }

@@ -106,14 +106,19 @@ bool TDataGrid::HandleEditorKey(QKeyEvent* event) {
 }
 
 void TDataGrid::Perform(GridAction action) {
-    if (action == GridAction::None)
-        return;
-    if (action <= GridAction::NextCell)
+    switch (BandOf(action)) {
+    case GridActionBand::None:
+        break;
+    case GridActionBand::Move:
         MoveFocus(action);
-    else if (action <= GridAction::CancelRow)
+        break;
+    case GridActionBand::Record:
         ChangeRecord(action);
-    else
+        break;
+    case GridActionBand::Cell:
         ActOnCell(action);
+        break;
+    }
 }
 
 void TDataGrid::MoveFocus(GridAction action) {
