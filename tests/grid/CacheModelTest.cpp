@@ -3,7 +3,7 @@
 // reference: the working view walked record by record and sorted with std::stable_sort.
 #include "components/grid/TDBDataController.h"
 #include "components/grid/Utf8Order.h"
-#include "tests/data/DataChain.h"
+#include "tests/support/DataChain.h"
 
 #include <array>
 #include <climits>

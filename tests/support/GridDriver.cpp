@@ -1,6 +1,6 @@
-#include "GridDriver.h"
+#include "tests/support/GridDriver.h"
 
-#include "PaintedText.h"
+#include "tests/support/PaintedText.h"
 
 #include <QApplication>
 #include <QMouseEvent>

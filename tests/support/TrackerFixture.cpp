@@ -1,4 +1,4 @@
-#include "TrackerFixture.h"
+#include "tests/support/TrackerFixture.h"
 
 #include <QApplication>
 #include <QLabel>

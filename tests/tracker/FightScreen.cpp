@@ -1,10 +1,10 @@
 #include "FightScreen.h"
 
-#include "GridDriver.h"
 #include "components/controls/TMainMenu.h"
 #include "components/controls/TStyledCheckBox.h"
 #include "components/controls/TStyledLabel.h"
 #include "components/grid/TDBColumn.h"
+#include "tests/support/GridDriver.h"
 
 #include <ostream>
 

@@ -1,6 +1,6 @@
-#include "GridDriver.h"
-#include "PaintedText.h"
-#include "TrackerFixture.h"
+#include "tests/support/GridDriver.h"
+#include "tests/support/PaintedText.h"
+#include "tests/support/TrackerFixture.h"
 
 #include <QApplication>
 #include <QComboBox>

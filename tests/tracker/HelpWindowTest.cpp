@@ -1,6 +1,6 @@
-#include "TrackerFixture.h"
 #include "components/controls/TStyledMemo.h"
 #include "components/forms/FormPlacement.h"
+#include "tests/support/TrackerFixture.h"
 
 #include <QTest>
 

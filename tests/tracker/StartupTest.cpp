@@ -1,6 +1,6 @@
-#include "TrackerFixture.h"
 #include "components/controls/TStyledLabel.h"
 #include "components/controls/TStyledMemo.h"
+#include "tests/support/TrackerFixture.h"
 
 #include <QApplication>
 #include <QTest>

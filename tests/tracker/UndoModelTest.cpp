@@ -3,12 +3,12 @@
 // an undo or a redo its grids show the rows they showed when the fight was first like that.
 // Undoing everything gives the fight the steps began with, redoing everything the last.
 #include "RandomFight.h"
-#include "TrackerFixture.h"
 #include "components/controls/TStyledCheckBox.h"
 #include "components/grid/TDBTableView.h"
 #include "components/grid/TDataGrid.h"
-#include "tests/QStringPrint.h"
-#include "tests/RandomRun.h"
+#include "tests/support/QStringPrint.h"
+#include "tests/support/RandomRun.h"
+#include "tests/support/TrackerFixture.h"
 #include "tracker/FightHistory.h"
 #include "tracker/FightWindow.h"
 

@@ -1,14 +1,14 @@
 // Undo and redo from the keyboard, through the real window: Ctrl+Z takes the last change to the
 // fight back, Ctrl+Shift+Z and Ctrl+Y do it again, with no question, wherever the focus is; the
 // window then shows what it showed at that point.
-#include "AccessibilityEvents.h"
 #include "FightScreen.h"
-#include "GridDriver.h"
-#include "GridEventRecorder.h"
 #include "RandomFight.h"
-#include "TrackerFixture.h"
 #include "components/controls/TStyledCheckBox.h"
 #include "components/grid/TNavigatorButtons.h"
+#include "tests/support/AccessibilityEvents.h"
+#include "tests/support/GridDriver.h"
+#include "tests/support/GridEventRecorder.h"
+#include "tests/support/TrackerFixture.h"
 #include "tracker/FightFile.h"
 #include "tracker/FightFileSaver.h"
 #include "tracker/FightHistory.h"
