@@ -129,7 +129,7 @@ protected:
         return OrBlank(names[Draw(0, 4)]);
     }
 
-    FightHistory& History() const { return *main_->findChild<FightHistory*>(); }
+    FightHistory& History() const { return test::ChildOf<FightHistory>(*main_); }
 
     /// Runs \p action as the handling of one event, as a click runs a command.
     void AsAction(const std::function<void()>& action) {

@@ -52,7 +52,7 @@ protected:
         main_->activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(main_.get()));
     }
-    FightHistory& History() const { return *main_->findChild<FightHistory*>(); }
+    FightHistory& History() const { return test::ChildOf<FightHistory>(*main_); }
     /// The fight entered so far is where the steps begin, as one read from a file is.
     void Begin() { History().Forget(); }
 
