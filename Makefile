@@ -7,7 +7,7 @@ FUZZ_TARGETS = expression packet compiler snapshot integer_text fight_file
 SOAK_SEED ?= $(shell date +%s)
 CMAKE_ARGS ?=
 
-.PHONY: deps build run test test-a11y test-asan soak fuzz bench screenshot
+.PHONY: deps build run test check test-a11y test-asan soak fuzz bench screenshot
 
 deps:
 	scripts/install-deps
@@ -21,6 +21,10 @@ run: build
 
 test: build
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure
+
+# The unit tests alone (logic, no window): the fast loop while working.
+check: build
+	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -L unit
 
 # The real screen reader (Orca) hears a short fight played from the keyboard on a virtual
 # screen; a minute or more, and Orca allows one run per user at a time.

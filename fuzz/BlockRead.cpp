@@ -1,6 +1,6 @@
 #include "fuzz/BlockRead.h"
 
-#include "tests/engine/BlockArrays.h"
+#include "tests/support/BlockArrays.h"
 
 #include <algorithm>
 #include <cstring>

@@ -1,9 +1,9 @@
 // The check box, separator and panel on a dense screen against their 1× pictures: patterns in
 // blocks of whole device pixels, the caption drawn at the device resolution.
-#include "../DenseScreen.h"
 #include "components/controls/TGradientSeparator.h"
 #include "components/controls/TStyledCheckBox.h"
 #include "components/controls/TStyledPanel.h"
+#include "tests/support/DenseScreen.h"
 
 #include <QSet>
 #include <QTest>

@@ -3,7 +3,7 @@
 #pragma once
 
 #include "components/controls/TStyledCheckBox.h"
-#include "tests/QStringPrint.h"
+#include "tests/support/QStringPrint.h"
 
 #include <QCursor>
 #include <QTest>

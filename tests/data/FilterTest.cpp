@@ -1,6 +1,6 @@
 // The combatant filter: which records it shows, how a post leaves the filtered view, and how
 // setting Filter and Filtered settle a pending edit and return to the first record.
-#include "tests/data/DataChain.h"
+#include "tests/support/DataChain.h"
 
 #include <functional>
 

@@ -1,9 +1,9 @@
 // Seeded random runs of edits, moves and filter changes on the combatant view, each step checked
 // against the plain reference model: state, end flag, the values in sight, the visible records in
 // order, read record by record and column by column, and the place of the current one.
-#include "tests/RandomRun.h"
-#include "tests/data/DataChain.h"
 #include "tests/data/ViewModel.h"
+#include "tests/support/DataChain.h"
+#include "tests/support/RandomRun.h"
 
 #include <map>
 #include <random>

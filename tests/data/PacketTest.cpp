@@ -1,6 +1,6 @@
 // The provider's packet, read back through a record base of the engine as the view reads it.
 #include "components/data/EngineLibrary.h"
-#include "tests/data/DataChain.h"
+#include "tests/support/DataChain.h"
 
 #include <cstring>
 

@@ -1,6 +1,6 @@
 // Reading a working view column by column, against the walk record by record through the
 // view's own operations; the view is where it was afterwards.
-#include "tests/data/DataChain.h"
+#include "tests/support/DataChain.h"
 
 #include <numeric>
 

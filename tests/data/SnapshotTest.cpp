@@ -2,7 +2,7 @@
 // <records in hex>", or the message raised.
 #include "components/data/Snapshot.h"
 
-#include "tests/data/DataChain.h"
+#include "tests/support/DataChain.h"
 
 #include <QtEndian>
 

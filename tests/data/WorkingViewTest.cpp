@@ -1,6 +1,6 @@
 // The working view's operations one by one, on the combatant chain; records are told apart by
 // their names.
-#include "tests/data/DataChain.h"
+#include "tests/support/DataChain.h"
 
 namespace trevalo::test {
 namespace {

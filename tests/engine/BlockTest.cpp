@@ -1,6 +1,6 @@
 // Reading the visible records in blocks into column arrays, against the walk record by record.
-#include "tests/engine/BlockArrays.h"
 #include "tests/engine/EngineHarness.h"
+#include "tests/support/BlockArrays.h"
 
 #include <cstring>
 #include <gtest/gtest.h>

@@ -5,6 +5,7 @@
 #include "components/data/TField.h"
 #include "components/data/TWorkingView.h"
 #include "platform/TApplication.h"
+#include "tests/support/ChildOf.h"
 #include "tracker/frmTrevaloProg.h"
 
 #include <QCoreApplication>
@@ -87,7 +88,7 @@ protected:
     }
 
     TWorkingView& View(const char* name) const {
-        return *main_->findChild<TWorkingView*>(QLatin1String(name));
+        return test::ChildOf<TWorkingView>(*main_, QLatin1String(name));
     }
 
     void AddCombatant(const QString& name, int init) {
@@ -99,9 +100,9 @@ protected:
     }
 
     void ClickMenu(const char* name) {
-        auto* item = main_->findChild<TMenuItem*>(QLatin1String(name));
+        auto& item = test::ChildOf<TMenuItem>(*main_, QLatin1String(name));
         QMenuBar* bar = main_->menuBar();
-        QTest::mouseClick(bar, Qt::LeftButton, {}, bar->actionGeometry(item).center());
+        QTest::mouseClick(bar, Qt::LeftButton, {}, bar->actionGeometry(&item).center());
         QApplication::processEvents();
     }
 

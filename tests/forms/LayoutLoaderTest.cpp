@@ -3,6 +3,7 @@
 #include "components/forms/ComponentRegistry.h"
 #include "components/forms/TForm.h"
 #include "platform/Exception.h"
+#include "tests/support/ChildOf.h"
 
 #include <QStringList>
 #include <gtest/gtest.h>
@@ -86,8 +87,7 @@ TEST_F(LayoutLoaderTest, RunsThePhasesInOrderAndBindsHandlersLast) {
         {"class": "TProbe", "name": "b", "properties": {"Value": 2}}]})");
     EXPECT_EQ(TProbe::Log(), QStringList({"a value", "b value", "a loaded, partner b, unbound",
                                           "b loaded, partner none, unbound"}));
-    auto* a = form_.findChild<TProbe*>(QStringLiteral("a"));
-    ASSERT_NE(a, nullptr);
+    auto* a = &test::ChildOf<TProbe>(form_, QStringLiteral("a"));
     ASSERT_TRUE(a->OnPoke);
     a->OnPoke(a);
     EXPECT_EQ(poked_, QStringList({"a"}));
@@ -97,7 +97,7 @@ TEST_F(LayoutLoaderTest, RunsThePhasesInOrderAndBindsHandlersLast) {
 TEST_F(LayoutLoaderTest, UnsetPropertiesKeepTheirDefaults) {
     Load(R"({"class": "TForm", "name": "frm", "children": [
         {"class": "TProbe", "name": "a"}]})");
-    auto* a = form_.findChild<TProbe*>(QStringLiteral("a"));
+    auto* a = &test::ChildOf<TProbe>(form_, QStringLiteral("a"));
     EXPECT_EQ(a->Value(), 0);
     EXPECT_EQ(a->Partner(), nullptr);
 }
@@ -105,7 +105,7 @@ TEST_F(LayoutLoaderTest, UnsetPropertiesKeepTheirDefaults) {
 TEST_F(LayoutLoaderTest, ADottedNameReachesIntoAnObjectProperty) {
     Load(R"({"class": "TForm", "name": "frm", "children": [
         {"class": "TProbe", "name": "a", "properties": {"Inner.objectName": "renamed"}}]})");
-    auto* a = form_.findChild<TProbe*>(QStringLiteral("a"));
+    auto* a = &test::ChildOf<TProbe>(form_, QStringLiteral("a"));
     EXPECT_EQ(a->Inner()->objectName(), QStringLiteral("renamed"));
 }
 

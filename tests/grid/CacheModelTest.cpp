@@ -3,7 +3,7 @@
 // reference: the working view walked record by record and sorted with std::stable_sort.
 #include "components/grid/TDBDataController.h"
 #include "components/grid/Utf8Order.h"
-#include "tests/data/DataChain.h"
+#include "tests/support/DataChain.h"
 
 #include <array>
 #include <climits>
@@ -176,6 +176,22 @@ template <class T> int ReferenceCompare(const std::optional<T>& a, const std::op
     if (!a || !b)
         return int(bool(a)) - int(bool(b));
     return *a < *b ? -1 : *b < *a ? 1 : 0;
+}
+
+/// How a record's \p value orders against a filter's \p operand; none when the value is blank.
+template <class T>
+std::optional<int> ReferenceOrder(const std::optional<T>& value, const CacheValue& operand) {
+    if (!value)
+        return std::nullopt;
+    return ReferenceCompare(value, std::optional<T>(std::get<T>(operand)));
+}
+
+/// The order that \p keys give \p field, ascending when they give it none.
+SortOrder ListedOrder(const QList<SortKey>& keys, int field) {
+    for (const SortKey& key : keys)
+        if (key.Field == field)
+            return key.Order;
+    return SortOrder::Ascending;
 }
 
 class CacheModelRun {
@@ -367,36 +383,43 @@ private:
                             : value(record.active);
     }
 
-    /// The records the view filter passes, sorted by the grouping and then the sort list.
-    std::vector<int> ReferenceOrder(const std::vector<Record>& records) const {
+    /// The records the view filter passes, sorted by the grouping and then the sort list: one
+    /// stable sort per key, the least significant first, so that each later sort keeps the
+    /// order of the earlier ones among its ties.
+    std::vector<int> RowOrder(const std::vector<Record>& records) const {
         std::vector<int> rows;
         for (std::size_t i = 0; i < records.size(); ++i)
             if (PassesReference(records[i]))
                 rows.push_back(int(i));
-        const QList<SortKey> keys = RowSortKeys(grid_.SortList(), grid_.GroupingList());
-        std::stable_sort(rows.begin(), rows.end(), [&](int a, int b) {
-            for (const SortKey& key : keys) {
-                const Record& x = records[std::size_t(a)];
-                const Record& y = records[std::size_t(b)];
-                const int result = key.Field == 0   ? ReferenceCompare(x.name, y.name)
-                                   : key.Field == 1 ? ReferenceCompare(x.init, y.init)
-                                                    : ReferenceCompare(x.active, y.active);
-                if (result != 0)
-                    return key.Order == SortOrder::Descending ? result > 0 : result < 0;
-            }
-            return false;
-        });
+        const QList<SortKey>& sortList = grid_.SortList();
+        const QList<int>& grouping = grid_.GroupingList();
+        for (auto key = sortList.crbegin(); key != sortList.crend(); ++key)
+            SortBy(records, rows, *key);
+        for (auto field = grouping.crbegin(); field != grouping.crend(); ++field)
+            SortBy(records, rows, {*field, ListedOrder(sortList, *field)});
         return rows;
+    }
+
+    static void SortBy(const std::vector<Record>& records, std::vector<int>& rows,
+                       const SortKey& key) {
+        std::stable_sort(rows.begin(), rows.end(), [&](int a, int b) {
+            const Record& x = records[std::size_t(a)];
+            const Record& y = records[std::size_t(b)];
+            const int result = key.Field == 0   ? ReferenceCompare(x.name, y.name)
+                               : key.Field == 1 ? ReferenceCompare(x.init, y.init)
+                                                : ReferenceCompare(x.active, y.active);
+            return key.Order == SortOrder::Descending ? result > 0 : result < 0;
+        });
     }
 
     bool PassesReference(const Record& record) const {
         const QMap<int, ColumnFilter>& columns = grid_.Filter().Columns();
         for (auto column = columns.cbegin(); column != columns.cend(); ++column) {
+            const CacheValue& operand = column->Conditions[0].Value;
             const std::optional<int> order =
-                std::holds_alternative<std::monostate>(FieldValue(record, column.key()))
-                    ? std::nullopt
-                    : std::optional<int>(CompareCacheValues(FieldValue(record, column.key()),
-                                                            column->Conditions[0].Value));
+                column.key() == 0   ? ReferenceOrder(record.name, operand)
+                : column.key() == 1 ? ReferenceOrder(record.init, operand)
+                                    : ReferenceOrder(record.active, operand);
             const FilterOperator op = column->Conditions[0].Operator;
             const bool passes = op == FilterOperator::Blank         ? !order
                                 : op == FilterOperator::NonBlank    ? bool(order)
@@ -423,7 +446,7 @@ private:
         int collapsedRow = -1;
         int collapsedLevel = 0;
         std::vector<CacheValue> previous;
-        for (const int record : ReferenceOrder(records)) {
+        for (const int record : RowOrder(records)) {
             std::vector<CacheValue> path;
             for (const int field : grouping)
                 path.push_back(FieldValue(records[std::size_t(record)], field));

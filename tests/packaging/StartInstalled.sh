@@ -9,8 +9,8 @@ program="$1"
 engine="$2"
 
 unset LD_LIBRARY_PATH
-# shellcheck source=../VirtualScreen.sh
-source "$(dirname "$0")/../VirtualScreen.sh"
+# shellcheck source=../support/VirtualScreen.sh
+source "$(dirname "$0")/../support/VirtualScreen.sh"
 start_virtual_screen
 trap 'kill $virtual_screen 2>/dev/null' EXIT
 

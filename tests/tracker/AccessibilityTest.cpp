@@ -1,8 +1,8 @@
 // The grids and their navigators as a screen reader reads them in-process through QAccessible:
 // the table, its headers and cells, the press actions, and the events of each change.
-#include "GridDriver.h"
-#include "GridEventRecorder.h"
-#include "TrackerFixture.h"
+#include "tests/support/GridDriver.h"
+#include "tests/support/GridEventRecorder.h"
+#include "tests/support/TrackerFixture.h"
 
 #include <QAccessible>
 #include <QScrollBar>

@@ -2,7 +2,7 @@
 // is wrong with it, start-up ends with exit code 1 before any window, and the file stays as it
 // was, byte for byte, with nothing new beside it.
 #include "FileRights.h"
-#include "TrackerFixture.h"
+#include "tests/support/TrackerFixture.h"
 #include "tracker/FightFile.h"
 #include "tracker/FightJson.h"
 #include "tracker/ProgramStart.h"

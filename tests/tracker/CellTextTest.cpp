@@ -1,8 +1,8 @@
 // What a cell takes and shows: text at the fields' sizes counts whole characters, characters
 // beyond the basic plane included, and a number too wide for its cell keeps its sign.
-#include "GridDriver.h"
-#include "TrackerFixture.h"
 #include "components/grid/TNavigatorButtons.h"
+#include "tests/support/GridDriver.h"
+#include "tests/support/TrackerFixture.h"
 
 #include <QClipboard>
 #include <QGuiApplication>

@@ -1,10 +1,10 @@
 // The main window's check boxes, labels, menu and boxes as a screen reader reads them, and the
 // events that make it speak.
-#include "AccessibilityEvents.h"
-#include "TrackerFixture.h"
 #include "components/controls/ConfirmBox.h"
 #include "components/controls/TStyledCheckBox.h"
 #include "components/controls/TStyledLabel.h"
+#include "tests/support/AccessibilityEvents.h"
+#include "tests/support/TrackerFixture.h"
 
 #include <QAccessible>
 #include <QApplication>

@@ -20,8 +20,8 @@ kills=0
 offered=0
 fail() { echo "FAIL: $*"; exit 1; }
 
-# shellcheck source=../VirtualScreen.sh
-source "$(dirname "$0")/../VirtualScreen.sh"
+# shellcheck source=../support/VirtualScreen.sh
+source "$(dirname "$0")/../support/VirtualScreen.sh"
 start_virtual_screen
 
 # The script: each key a change of the fight that is written once.

@@ -1,10 +1,10 @@
 // The main window moved to a screen of twice the density: the combatants grid's lines, its row
 // buttons' glyphs and its navigator show their 1× pictures in blocks of 2 × 2 device pixels.
-#include "../DenseScreen.h"
-#include "TrackerFixture.h"
 #include "components/grid/TDBColumn.h"
 #include "components/grid/TDataGrid.h"
 #include "components/grid/TGridNavigator.h"
+#include "tests/support/DenseScreen.h"
+#include "tests/support/TrackerFixture.h"
 
 namespace trevalo {
 namespace {

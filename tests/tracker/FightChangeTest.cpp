@@ -3,8 +3,8 @@
 #include "tracker/FightChange.h"
 
 #include "RandomFight.h"
-#include "tests/QStringPrint.h"
-#include "tests/RandomRun.h"
+#include "tests/support/QStringPrint.h"
+#include "tests/support/RandomRun.h"
 
 #include <gtest/gtest.h>
 

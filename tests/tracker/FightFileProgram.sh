@@ -46,8 +46,8 @@ grep -q '^Only one fight file can be opened.$' "$folder/err" || fail "no word of
 [ ! -e "$folder/one.trevalo" ] && [ ! -e "$folder/two.trevalo" ] || fail "a file was made"
 passed=$((passed + 1))
 
-# shellcheck source=../VirtualScreen.sh
-source "$(dirname "$0")/../VirtualScreen.sh"
+# shellcheck source=../support/VirtualScreen.sh
+source "$(dirname "$0")/../support/VirtualScreen.sh"
 start_virtual_screen
 
 printf '{"format": "trevalo-fight", "version": 1, "turn": 0}' >"$folder/bad.trevalo"

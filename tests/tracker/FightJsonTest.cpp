@@ -3,7 +3,7 @@
 #include "tracker/FightJson.h"
 
 #include "RandomFight.h"
-#include "tests/RandomRun.h"
+#include "tests/support/RandomRun.h"
 
 #include <QFile>
 #include <gtest/gtest.h>

@@ -3,7 +3,7 @@
 // program that ended without that is offered back, Yes restoring it and No deleting it.
 #include "tracker/FightRecovery.h"
 
-#include "TrackerFixture.h"
+#include "tests/support/TrackerFixture.h"
 #include "tracker/FightFile.h"
 #include "tracker/FightFileLock.h"
 #include "tracker/FightJson.h"

@@ -1,10 +1,11 @@
 #include "FightScreen.h"
 
-#include "GridDriver.h"
 #include "components/controls/TMainMenu.h"
 #include "components/controls/TStyledCheckBox.h"
 #include "components/controls/TStyledLabel.h"
 #include "components/grid/TDBColumn.h"
+#include "tests/support/ChildOf.h"
+#include "tests/support/GridDriver.h"
 
 #include <ostream>
 
@@ -13,10 +14,7 @@ namespace trevalo {
 namespace {
 
 template <class T> T& Part(const TfrmTrevaloMain& main, const char* name) {
-    auto* part = main.findChild<T*>(QLatin1String(name));
-    if (!part)
-        throw std::runtime_error(std::string("no component ") + name);
-    return *part;
+    return test::ChildOf<T>(main, QLatin1String(name));
 }
 
 } // namespace

@@ -3,7 +3,7 @@
 /// the counters, the boxes and whether "New Init Pass" is in the menu.
 #pragma once
 
-#include "tests/QStringPrint.h"
+#include "tests/support/QStringPrint.h"
 #include "tracker/frmTrevaloProg.h"
 
 #include <QStringList>

@@ -3,14 +3,14 @@
 #include "tracker/FightWindow.h"
 
 #include "FightScreen.h"
-#include "GridDriver.h"
 #include "RandomFight.h"
-#include "TrackerFixture.h"
 #include "components/controls/TStyledCheckBox.h"
 #include "components/controls/TStyledLabel.h"
 #include "components/data/TDataSource.h"
 #include "components/grid/TDBColumn.h"
-#include "tests/RandomRun.h"
+#include "tests/support/GridDriver.h"
+#include "tests/support/RandomRun.h"
+#include "tests/support/TrackerFixture.h"
 
 #include <QTest>
 

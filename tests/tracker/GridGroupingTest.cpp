@@ -1,6 +1,6 @@
-#include "GridDriver.h"
-#include "PaintedText.h"
-#include "TrackerFixture.h"
+#include "tests/support/GridDriver.h"
+#include "tests/support/PaintedText.h"
+#include "tests/support/TrackerFixture.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -78,7 +78,7 @@ TEST_F(GridHeaders, TheFilterDropDownListsBlanksOnlyWhenANameIsBlank) {
     EXPECT_EQ(TrackerFixture::Names(Combatants(), "Name").size(), 3) << "the view keeps them all";
     EXPECT_EQ(Combatants().Filter(), QStringLiteral("[Active] = True and [Passes] >= 1"));
     EXPECT_FALSE(grid_->Grid().Geometry().FilterBox.isEmpty());
-    EXPECT_TRUE(grid_->Grid().findChild<QPushButton*>()->isVisible());
+    EXPECT_TRUE(test::ChildOf<QPushButton>(grid_->Grid()).isVisible());
 
     list = grid_->OpenFilter("tvInitName");
     QTest::keyClick(list, Qt::Key_Return);
@@ -205,11 +205,11 @@ TEST_F(GridHeaders, TheCustomFilterDialogSetsChangesAndClearsAColumnsFilter) {
     EXPECT_EQ(Names(), QStringList({"C12", "C8"}));
 
     AnswerFilterDialog(QStringLiteral("is less than"), QStringLiteral("10"));
-    QTest::mouseClick(grid_->Grid().findChild<QPushButton*>(), Qt::LeftButton);
+    QTest::mouseClick(&test::ChildOf<QPushButton>(grid_->Grid()), Qt::LeftButton);
     EXPECT_EQ(Names(), QStringList({"C8", "C3"}));
 
     AnswerFilterDialog(QString(), QString());
-    QTest::mouseClick(grid_->Grid().findChild<QPushButton*>(), Qt::LeftButton);
+    QTest::mouseClick(&test::ChildOf<QPushButton>(grid_->Grid()), Qt::LeftButton);
     EXPECT_EQ(Names().size(), 3);
     EXPECT_TRUE(Data().Filter().IsEmpty());
 }

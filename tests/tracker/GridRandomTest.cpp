@@ -1,13 +1,13 @@
 // A long seeded session on the main window: mouse clicks, keys, menu commands and check boxes in
 // random order, modal boxes answered at random, and both grids checked against their working
 // views after every event. A failure names the seed, the step and the events before it.
-#include "GridDriver.h"
-#include "TrackerFixture.h"
 #include "components/controls/TStyledCheckBox.h"
 #include "components/data/TDataSource.h"
 #include "components/data/TField.h"
 #include "components/grid/CacheValue.h"
-#include "tests/RandomRun.h"
+#include "tests/support/GridDriver.h"
+#include "tests/support/RandomRun.h"
+#include "tests/support/TrackerFixture.h"
 
 #include <QApplication>
 #include <QKeySequence>

@@ -1,6 +1,6 @@
-#include "TrackerFixture.h"
 #include "components/controls/TStyledMemo.h"
 #include "components/forms/FormPlacement.h"
+#include "tests/support/TrackerFixture.h"
 
 #include <QTest>
 
@@ -9,7 +9,9 @@ namespace {
 
 class HelpWindow : public TrackerFixture {
 protected:
-    TStyledMemo& Memo() const { return *help_->findChild<TStyledMemo*>(QStringLiteral("Memo1")); }
+    TStyledMemo& Memo() const {
+        return test::ChildOf<TStyledMemo>(*help_, QStringLiteral("Memo1"));
+    }
 };
 
 struct HelpLine {

@@ -1,7 +1,7 @@
 // When a box or the help window closes, the keyboard is back in the main window, on the widget
 // that had it: the next key acts there without a click first.
-#include "GridDriver.h"
-#include "TrackerFixture.h"
+#include "tests/support/GridDriver.h"
+#include "tests/support/TrackerFixture.h"
 
 #include <QApplication>
 #include <QTest>

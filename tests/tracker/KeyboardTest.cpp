@@ -1,10 +1,10 @@
 // Every command from the keyboard: the menu's shortcuts anywhere in the main window, and F6
 // between its three areas.
-#include "GridDriver.h"
-#include "TrackerFixture.h"
 #include "components/controls/TStyledCheckBox.h"
 #include "components/controls/TStyledLabel.h"
 #include "components/grid/TNavigatorButtons.h"
+#include "tests/support/GridDriver.h"
+#include "tests/support/TrackerFixture.h"
 
 #include <QApplication>
 #include <QTest>

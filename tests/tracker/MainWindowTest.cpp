@@ -1,7 +1,7 @@
-#include "TrackerFixture.h"
 #include "components/controls/TStyledCheckBox.h"
 #include "components/controls/TStyledLabel.h"
 #include "components/forms/FormPlacement.h"
+#include "tests/support/TrackerFixture.h"
 
 #include <QApplication>
 #include <QTest>

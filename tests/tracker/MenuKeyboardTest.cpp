@@ -1,10 +1,10 @@
 // Alt alone lends the menu bar the keyboard while a cell is being typed into: the editor stays
 // open with its text, a command writes that text first, and when the menu closes, with or
 // without a command, the keys go on into the same cell of the same grid.
-#include "GridDriver.h"
-#include "TrackerFixture.h"
 #include "components/controls/TStyledCheckBox.h"
 #include "components/controls/TStyledLabel.h"
+#include "tests/support/GridDriver.h"
+#include "tests/support/TrackerFixture.h"
 
 #include <QApplication>
 #include <QTest>

@@ -9,8 +9,8 @@ if [ -z "${TREVALO_IN_SESSION:-}" ]; then
     TREVALO_IN_SESSION=1 exec dbus-run-session -- "$0" "$@"
 fi
 
-# shellcheck source=../VirtualScreen.sh
-source "$(dirname "$0")/../VirtualScreen.sh"
+# shellcheck source=../support/VirtualScreen.sh
+source "$(dirname "$0")/../support/VirtualScreen.sh"
 start_virtual_screen
 /usr/libexec/at-spi-bus-launcher --launch-immediately >/dev/null 2>&1 &
 bus=$!

@@ -5,8 +5,8 @@
 set -euo pipefail
 program="$1"
 
-# shellcheck source=../VirtualScreen.sh
-source "$(dirname "$0")/../VirtualScreen.sh"
+# shellcheck source=../support/VirtualScreen.sh
+source "$(dirname "$0")/../support/VirtualScreen.sh"
 start_virtual_screen
 
 folder=$(mktemp -d)

@@ -1,6 +1,6 @@
-#include "TrackerFixture.h"
 #include "components/controls/TStyledLabel.h"
 #include "components/controls/TStyledMemo.h"
+#include "tests/support/TrackerFixture.h"
 
 #include <QApplication>
 #include <QTest>
@@ -51,7 +51,7 @@ TEST_F(Startup, HelpTwiceShowsOneHelpWindow) {
 
 TEST_F(Startup, ClosingHelpOnlyHidesItAndHelpShowsTheSameText) {
     ClickMenu(*main_, "Help1");
-    auto& memo = *help_->findChild<TStyledMemo*>(QStringLiteral("Memo1"));
+    auto& memo = test::ChildOf<TStyledMemo>(*help_, QStringLiteral("Memo1"));
     const QString text = memo.toPlainText();
     EXPECT_EQ(memo.Lines().size(), 26);
     EXPECT_TRUE(text.contains(QStringLiteral("Shadowrun\u00ae Fourth Edition")));
@@ -67,7 +67,7 @@ TEST_F(Startup, ClosingHelpOnlyHidesItAndHelpShowsTheSameText) {
 
 TEST_F(Startup, TypingIntoTheHelpTextChangesNothing) {
     ClickMenu(*main_, "Help1");
-    auto& memo = *help_->findChild<TStyledMemo*>(QStringLiteral("Memo1"));
+    auto& memo = test::ChildOf<TStyledMemo>(*help_, QStringLiteral("Memo1"));
     const QString text = memo.toPlainText();
     memo.setFocus();
     QTest::keyClicks(&memo, QStringLiteral("xyz"));

@@ -1,10 +1,10 @@
-#include "TrackerFixture.h"
 #include "components/controls/TStyledCheckBox.h"
 #include "components/controls/TStyledLabel.h"
 #include "components/data/DataErrors.h"
 #include "components/data/TDataSource.h"
 #include "components/grid/TDBColumn.h"
 #include "platform/Exception.h"
+#include "tests/support/TrackerFixture.h"
 
 #include <QTest>
 #include <string>

@@ -1,10 +1,10 @@
 // The menu commands act on what the user typed: text still in a cell editor is written first,
 // and text that cannot be written stops the command.
-#include "GridDriver.h"
-#include "TrackerFixture.h"
 #include "components/controls/TStyledCheckBox.h"
 #include "components/controls/TStyledLabel.h"
 #include "components/grid/TNavigatorButtons.h"
+#include "tests/support/GridDriver.h"
+#include "tests/support/TrackerFixture.h"
 
 #include <QTest>
 

@@ -3,12 +3,12 @@
 // an undo or a redo its grids show the rows they showed when the fight was first like that.
 // Undoing everything gives the fight the steps began with, redoing everything the last.
 #include "RandomFight.h"
-#include "TrackerFixture.h"
 #include "components/controls/TStyledCheckBox.h"
 #include "components/grid/TDBTableView.h"
 #include "components/grid/TDataGrid.h"
-#include "tests/QStringPrint.h"
-#include "tests/RandomRun.h"
+#include "tests/support/QStringPrint.h"
+#include "tests/support/RandomRun.h"
+#include "tests/support/TrackerFixture.h"
 #include "tracker/FightHistory.h"
 #include "tracker/FightWindow.h"
 
@@ -129,7 +129,7 @@ protected:
         return OrBlank(names[Draw(0, 4)]);
     }
 
-    FightHistory& History() const { return *main_->findChild<FightHistory*>(); }
+    FightHistory& History() const { return test::ChildOf<FightHistory>(*main_); }
 
     /// Runs \p action as the handling of one event, as a click runs a command.
     void AsAction(const std::function<void()>& action) {

@@ -1,14 +1,14 @@
 // Undo and redo from the keyboard, through the real window: Ctrl+Z takes the last change to the
 // fight back, Ctrl+Shift+Z and Ctrl+Y do it again, with no question, wherever the focus is; the
 // window then shows what it showed at that point.
-#include "AccessibilityEvents.h"
 #include "FightScreen.h"
-#include "GridDriver.h"
-#include "GridEventRecorder.h"
 #include "RandomFight.h"
-#include "TrackerFixture.h"
 #include "components/controls/TStyledCheckBox.h"
 #include "components/grid/TNavigatorButtons.h"
+#include "tests/support/AccessibilityEvents.h"
+#include "tests/support/GridDriver.h"
+#include "tests/support/GridEventRecorder.h"
+#include "tests/support/TrackerFixture.h"
 #include "tracker/FightFile.h"
 #include "tracker/FightFileSaver.h"
 #include "tracker/FightHistory.h"
@@ -52,7 +52,7 @@ protected:
         main_->activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(main_.get()));
     }
-    FightHistory& History() const { return *main_->findChild<FightHistory*>(); }
+    FightHistory& History() const { return test::ChildOf<FightHistory>(*main_); }
     /// The fight entered so far is where the steps begin, as one read from a file is.
     void Begin() { History().Forget(); }
 

@@ -1,4 +1,4 @@
-#include "GridEventRecorder.h"
+#include "tests/support/GridEventRecorder.h"
 
 #include "components/grid/TGridNavigator.h"
 

@@ -9,6 +9,7 @@
 #include "components/data/TMemTable.h"
 #include "components/data/TTableProvider.h"
 #include "components/data/TWorkingView.h"
+#include "tests/support/ChildOf.h"
 
 #include <QObject>
 #include <QStringList>
@@ -25,10 +26,7 @@ protected:
     DataChainTest();
 
     template <class T> T& Component(const char* name) {
-        auto* found = form_.findChild<T*>(QLatin1String(name));
-        if (!found)
-            throw Exception(QStringLiteral("no component %1").arg(QLatin1String(name)));
-        return *found;
+        return ChildOf<T>(form_, QLatin1String(name));
     }
     TWorkingView& Init() { return Component<TWorkingView>("wvInit"); }
     TWorkingView& Effects() { return Component<TWorkingView>("wvEffects"); }

@@ -4,6 +4,7 @@
 
 #include "components/controls/TMainMenu.h"
 #include "components/data/TWorkingView.h"
+#include "tests/support/ChildOf.h"
 #include "tracker/frmTrevaloProg.h"
 #include "tracker/frmTrevaloProgHelp.h"
 
@@ -40,9 +41,7 @@ protected:
     void Locate(const QString& name);
 
     template <class T> T& Component(const char* name) const {
-        auto* component = main_->findChild<T*>(QLatin1String(name));
-        EXPECT_NE(component, nullptr) << name;
-        return *component;
+        return test::ChildOf<T>(*main_, QLatin1String(name));
     }
     TWorkingView& Combatants() const { return Component<TWorkingView>("wvInit"); }
     TWorkingView& Effects() const { return Component<TWorkingView>("wvEffects"); }

@@ -1,4 +1,4 @@
-#include "tests/RandomRun.h"
+#include "tests/support/RandomRun.h"
 
 #include <cstdlib>
 #include <iostream>

@@ -1,4 +1,4 @@
-#include "tests/data/DataChain.h"
+#include "tests/support/DataChain.h"
 
 #include "components/data/RegisterDataComponents.h"
 #include "components/forms/LayoutLoader.h"

@@ -1,4 +1,4 @@
-#include "PaintedText.h"
+#include "tests/support/PaintedText.h"
 
 #include <QPaintDevice>
 #include <QPaintEngine>

@@ -1,4 +1,4 @@
-#include "TrackerFixture.h"
+#include "tests/support/TrackerFixture.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -24,10 +24,9 @@ void TrackerFixture::TearDown() {
 }
 
 void TrackerFixture::ClickMenu(TForm& window, const char* name) {
-    auto* item = window.findChild<TMenuItem*>(QLatin1String(name));
-    ASSERT_NE(item, nullptr) << name;
+    TMenuItem& item = test::ChildOf<TMenuItem>(window, QLatin1String(name));
     QMenuBar* bar = window.menuBar();
-    const QRect place = bar->actionGeometry(item);
+    const QRect place = bar->actionGeometry(&item);
     ASSERT_TRUE(place.isValid()) << name << " is not on the menu bar";
     QTest::mouseClick(bar, Qt::LeftButton, {}, place.center());
 }

@@ -1,4 +1,4 @@
-#include "AccessibilityEvents.h"
+#include "tests/support/AccessibilityEvents.h"
 
 #include <QtGui/private/qguiapplication_p.h>
 #include <QtGui/qpa/qplatformaccessibility.h>

@@ -1,6 +1,7 @@
-#include "GridDriver.h"
+#include "tests/support/GridDriver.h"
 
-#include "PaintedText.h"
+#include "tests/support/ChildOf.h"
+#include "tests/support/PaintedText.h"
 
 #include <QApplication>
 #include <QMouseEvent>
@@ -14,10 +15,7 @@ GridDriver::GridDriver(TDataGrid& grid)
     : grid_(grid) {}
 
 TDBColumn& GridDriver::Column(const char* name) const {
-    auto* column = grid_.findChild<TDBColumn*>(QLatin1String(name));
-    if (!column)
-        throw std::runtime_error(std::string("no column ") + name);
-    return *column;
+    return test::ChildOf<TDBColumn>(grid_, QLatin1String(name));
 }
 
 QPoint GridDriver::CellCenter(int row, const char* column) const {

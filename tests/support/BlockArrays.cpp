@@ -1,4 +1,4 @@
-#include "tests/engine/BlockArrays.h"
+#include "tests/support/BlockArrays.h"
 
 namespace trevalo::engine::test {
 
