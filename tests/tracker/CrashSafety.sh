@@ -18,7 +18,8 @@ export XDG_RUNTIME_DIR="$folder/runtime"
 state="$XDG_STATE_HOME/trevalo"
 kills=0
 offered=0
-fail() { echo "FAIL: $*"; exit 1; }
+# On stderr: the reference run's output is its list of states.
+fail() { echo "FAIL: $*" >&2; exit 1; }
 
 # shellcheck source=../support/VirtualScreen.sh
 source "$(dirname "$0")/../support/VirtualScreen.sh"
@@ -45,9 +46,10 @@ make_fight() {
 
 digest() { md5sum <"$1" | cut -d' ' -f1; }
 
-# Waits up to ten seconds for file $1 to differ from digest $2.
+# Waits up to a minute for file $1 to differ from digest $2: a New Turn over the large fight
+# takes seconds in a build with sanitizers.
 wait_for_change() {
-    for _ in $(seq 100); do
+    for _ in $(seq 600); do
         [ -f "$1" ] && [ "$(digest "$1")" != "$2" ] && return 0
         sleep 0.1
     done
