@@ -63,7 +63,7 @@ bool TApplication::notify(QObject* receiver, QEvent* event) {
         HandleException(error);
     }
     if (counted && handling_ == 1)
-        Guard([this] { emit OutermostEventHandled(); });
+        Guard([this] { Q_EMIT OutermostEventHandled(); });
     return handled;
 }
 

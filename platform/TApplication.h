@@ -52,7 +52,7 @@ public:
     /// The text the error box shows for \p message.
     static QString ErrorBoxText(const QString& message);
 
-signals:
+Q_SIGNALS:
     /// After the handling of each event that the handling of no other event encloses: whatever
     /// one action of the user set off, its questions answered, is over then. What its receivers
     /// do, a box they show included, counts as part of that handling, so they are not called

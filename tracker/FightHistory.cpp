@@ -140,7 +140,7 @@ void FightHistory::Cross(FightChange& change) {
     RestoreFight(main_, *current_, {combatant, effect});
     // What the tables told while the fight went back in is the fight now current.
     tablesTold_ = false;
-    emit Restored(*current_);
+    Q_EMIT Restored(*current_);
 }
 
 } // namespace trevalo

@@ -48,7 +48,7 @@ public:
     /// Drops every step: the fight that the window holds is where the steps begin.
     void Forget();
 
-signals:
+Q_SIGNALS:
     /// An undo or a redo has put \p fight into the window.
     void Restored(const Fight& fight);
 

@@ -43,7 +43,7 @@ void FightWatch::ActionOver() {
     if (after == current_)
         return;
     const Fight before = std::exchange(current_, std::move(after));
-    emit Changed(before, current_);
+    Q_EMIT Changed(before, current_);
 }
 
 } // namespace trevalo

@@ -30,7 +30,7 @@ public:
     /// The fight as the last action left it.
     const Fight& Current() const { return current_; }
 
-signals:
+Q_SIGNALS:
     /// Once after each action that changed the fight, when it is over.
     void Changed(const Fight& before, const Fight& after);
 

@@ -23,7 +23,7 @@ TForm::TForm(QWidget* parent)
 }
 
 TForm::~TForm() {
-    emit Destroying();
+    Q_EMIT Destroying();
     if (mainForm_ == this)
         mainForm_ = nullptr;
 }

@@ -61,7 +61,7 @@ public:
     /// The window's create event, run once its layout is loaded.
     TNotifyEvent OnCreate;
 
-signals:
+Q_SIGNALS:
     /// The window is being destroyed; its components are all still there, whole.
     void Destroying();
 

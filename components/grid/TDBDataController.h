@@ -15,7 +15,7 @@
 
 namespace trevalo {
 
-class TDBDataController : public TDataLink {
+class TDBDataController final : public TDataLink {
 public:
     TDBDataController();
     ~TDBDataController();

@@ -2,8 +2,8 @@
 
 #include "components/grid/NavigatorGlyphs.h"
 #include "components/grid/PixelLines.h"
-#include "platform/ColorMix.h"
 #include "components/grid/TGridNavigatorAccessible.h"
+#include "platform/ColorMix.h"
 #include "platform/ColorValue.h"
 #include "platform/TApplication.h"
 

@@ -40,14 +40,14 @@ void TNavigatorButton::SetVisible(bool visible) {
     if (visible_ == visible)
         return;
     visible_ = visible;
-    emit Changed();
+    Q_EMIT Changed();
 }
 
 void TNavigatorButton::SetEnabled(bool enabled) {
     if (enabled_ == enabled)
         return;
     enabled_ = enabled;
-    emit Changed();
+    Q_EMIT Changed();
 }
 
 TNavigatorButtons::TNavigatorButtons(QObject* parent)

@@ -59,7 +59,7 @@ public:
     int ImageIndex() const { return imageIndex_; }
     void SetImageIndex(int index) { imageIndex_ = index; }
 
-signals:
+Q_SIGNALS:
     void Changed();
 
 private:
@@ -123,7 +123,7 @@ public:
     bool ConfirmDelete() const { return confirmDelete_; }
     void SetConfirmDelete(bool confirm) { confirmDelete_ = confirm; }
 
-signals:
+Q_SIGNALS:
     /// Some button's Visible or Enabled changed.
     void Changed();
 

@@ -353,7 +353,7 @@ TEST_F(DataControllerTest, FocusingTheInsertedRowKeepsTheInsert) {
 
 TEST_F(DataControllerTest, AFailedReloadReleasesTheWorkingView) {
     // A second control on the same source that fails once when the state changes.
-    struct FailingLink : TDataLink {
+    struct FailingLink final : TDataLink {
         void StateChanged() override {
             if (std::exchange(fail, false))
                 throw EDatabaseError("boom");

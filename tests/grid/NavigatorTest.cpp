@@ -29,7 +29,7 @@ const QString kEditorFailure =
     QStringLiteral("'12a' is not a valid integer value for field 'Init'");
 
 /// A table view as the navigator sees it: answers set by the test, calls written to a log.
-class FakeHost : public INavigatorHost {
+class FakeHost final : public INavigatorHost {
 public:
     bool mayInsert = true;
     bool mayEdit = true;

@@ -35,7 +35,7 @@ protected:
 };
 
 /// Counts what a working view tells the controls bound to it.
-class CountingLink : public TDataLink {
+class CountingLink final : public TDataLink {
 public:
     void StateChanged() override { ++States; }
     void DataSetChanged() override { ++DataSets; }

@@ -122,7 +122,7 @@ TEST_F(FightWindow, ARowBeingTypedIsNoPartOfTheFightAndIsDroppedByAPutBack) {
 }
 
 TEST_F(FightWindow, TheGridsReadTheirTablesOnceForAWholeFight) {
-    struct Counting : TDataLink {
+    struct Counting final : TDataLink {
         void StateChanged() override { ++States; }
         void DataSetChanged() override { ++DataSets; }
         int States = 0;

@@ -205,7 +205,7 @@ TEST_F(Tracking, UsePassesHidesAndShowsEverythingAboutPasses) {
 
 // Refuses edits of the combatants called "Locked" and field changes of those called
 // "Stubborn", as the data layer refuses a record the engine would not take.
-class Refuser : public TDataLink {
+class Refuser final : public TDataLink {
 public:
     explicit Refuser(TWorkingView& view)
         : view_(view) {}
@@ -246,7 +246,7 @@ TEST_F(Tracking, TheWalksSkipACombatantThatRefusesAndGoOnSilently) {
 }
 
 // Fails every edit with an error that is no refusal of the data layer.
-class Breaker : public TDataLink {
+class Breaker final : public TDataLink {
 public:
     void StateChanged() override { throw Exception(QStringLiteral("broken")); }
 };
