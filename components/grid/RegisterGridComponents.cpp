@@ -1,12 +1,12 @@
 #include "components/grid/RegisterGridComponents.h"
 
 #include "components/forms/ControlRegistry.h"
-#include "components/grid/TDBColumn.h"
-#include "components/grid/TDBTableView.h"
-#include "components/grid/TDataGrid.h"
-#include "components/grid/TDataGridAccessible.h"
-#include "components/grid/TGridNavigatorAccessible.h"
-#include "components/grid/TGridStyle.h"
+#include "components/grid/accessibility/TDataGridAccessible.h"
+#include "components/grid/accessibility/TGridNavigatorAccessible.h"
+#include "components/grid/control/TDataGrid.h"
+#include "components/grid/view/TDBColumn.h"
+#include "components/grid/view/TDBTableView.h"
+#include "components/grid/view/TGridStyle.h"
 
 namespace trevalo {
 

@@ -3,7 +3,7 @@
 // nothing typed or stored is lost.
 #include "GridDriver.h"
 #include "TrackerFixture.h"
-#include "components/grid/TNavigatorButtons.h"
+#include "components/grid/view/TNavigatorButtons.h"
 
 #include <QComboBox>
 #include <QDialog>

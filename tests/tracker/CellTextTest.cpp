@@ -2,7 +2,7 @@
 // beyond the basic plane included, and a number too wide for its cell keeps its sign.
 #include "GridDriver.h"
 #include "TrackerFixture.h"
-#include "components/grid/TNavigatorButtons.h"
+#include "components/grid/view/TNavigatorButtons.h"
 
 #include <QClipboard>
 #include <QGuiApplication>

@@ -2,9 +2,9 @@
 // buttons' glyphs and its navigator show their 1× pictures in blocks of 2 × 2 device pixels.
 #include "../DenseScreen.h"
 #include "TrackerFixture.h"
-#include "components/grid/TDBColumn.h"
-#include "components/grid/TDataGrid.h"
-#include "components/grid/TGridNavigator.h"
+#include "components/grid/control/TDataGrid.h"
+#include "components/grid/navigator/TGridNavigator.h"
+#include "components/grid/view/TDBColumn.h"
 
 namespace trevalo {
 namespace {

@@ -8,7 +8,7 @@
 #include "RandomFight.h"
 #include "TrackerFixture.h"
 #include "components/controls/TStyledCheckBox.h"
-#include "components/grid/TNavigatorButtons.h"
+#include "components/grid/view/TNavigatorButtons.h"
 #include "tests/RandomRun.h"
 #include "tracker/FightFileSaver.h"
 #include "tracker/FightJson.h"

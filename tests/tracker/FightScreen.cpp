@@ -4,7 +4,7 @@
 #include "components/controls/TMainMenu.h"
 #include "components/controls/TStyledCheckBox.h"
 #include "components/controls/TStyledLabel.h"
-#include "components/grid/TDBColumn.h"
+#include "components/grid/view/TDBColumn.h"
 
 #include <ostream>
 

@@ -9,7 +9,7 @@
 #include "components/controls/TStyledCheckBox.h"
 #include "components/controls/TStyledLabel.h"
 #include "components/data/TDataSource.h"
-#include "components/grid/TDBColumn.h"
+#include "components/grid/view/TDBColumn.h"
 #include "tests/RandomRun.h"
 
 #include <QTest>

@@ -6,7 +6,7 @@
 #include "components/controls/TStyledCheckBox.h"
 #include "components/data/TDataSource.h"
 #include "components/data/TField.h"
-#include "components/grid/CacheValue.h"
+#include "components/grid/model/CacheValue.h"
 #include "tests/RandomRun.h"
 
 #include <QApplication>

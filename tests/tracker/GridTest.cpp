@@ -1,7 +1,7 @@
 #include "GridDriver.h"
 #include "TrackerFixture.h"
 #include "components/controls/TStyledCheckBox.h"
-#include "components/grid/TNavigatorButtons.h"
+#include "components/grid/view/TNavigatorButtons.h"
 
 #include <QTest>
 #include <climits>

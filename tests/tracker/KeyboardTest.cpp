@@ -4,7 +4,7 @@
 #include "TrackerFixture.h"
 #include "components/controls/TStyledCheckBox.h"
 #include "components/controls/TStyledLabel.h"
-#include "components/grid/TNavigatorButtons.h"
+#include "components/grid/view/TNavigatorButtons.h"
 
 #include <QApplication>
 #include <QTest>

@@ -8,7 +8,7 @@
 #include "RandomFight.h"
 #include "TrackerFixture.h"
 #include "components/controls/TStyledCheckBox.h"
-#include "components/grid/TNavigatorButtons.h"
+#include "components/grid/view/TNavigatorButtons.h"
 #include "tracker/FightFile.h"
 #include "tracker/FightFileSaver.h"
 #include "tracker/FightHistory.h"
