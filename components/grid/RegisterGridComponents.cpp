@@ -1,8 +1,7 @@
 #include "components/grid/RegisterGridComponents.h"
 
 #include "components/forms/ControlRegistry.h"
-#include "components/grid/accessibility/TDataGridAccessible.h"
-#include "components/grid/accessibility/TGridNavigatorAccessible.h"
+#include "components/grid/accessibility/GridAccessibility.h"
 #include "components/grid/control/TDataGrid.h"
 #include "components/grid/view/TDBColumn.h"
 #include "components/grid/view/TDBTableView.h"
@@ -18,8 +17,7 @@ void RegisterGridComponents() {
     registry.Register<TDBColumn>(QStringLiteral("TDBColumn"));
     registry.Register<TStyleRepository>(QStringLiteral("TStyleRepository"));
     registry.Register<TGridStyle>(QStringLiteral("TGridStyle"));
-    QAccessible::installFactory(DataGridAccessibleFactory);
-    QAccessible::installFactory(GridNavigatorAccessibleFactory);
+    InstallGridAccessibility();
 }
 
 } // namespace trevalo

@@ -2,7 +2,6 @@
 // TDataGridActions.cpp, its header and group-row presses in TDataGridHeader.cpp.
 #include "components/grid/control/TDataGrid.h"
 
-#include "components/grid/accessibility/TDataGridAccessible.h"
 #include "components/grid/control/GridPainter.h"
 #include "components/grid/control/TInplaceEdit.h"
 #include "components/grid/navigator/TGridNavigator.h"
@@ -72,6 +71,11 @@ void TDataGrid::Loaded() {
     view_->OnChanged = [this] { ViewChanged(); };
     if (view_->OptionsView().Navigator) {
         navigator_ = new TGridNavigator(view_->NavigatorButtons(), *this, this);
+        connect(navigator_, &TGridNavigator::ButtonEnabledChanged, this,
+                [this](NavigatorButton button) {
+                    if (observer_)
+                        observer_->NavigatorButtonChanged(*navigator_, button);
+                });
         navigator_->SetLineHeight(metrics_.ScrollBarExtent);
         navigator_->SetOffset(view_->OptionsView().NavigatorOffset());
         metrics_.NavigatorWidth = navigator_->sizeHint().width();
@@ -87,7 +91,8 @@ void TDataGrid::ViewChanged() {
     ScrollToFocus();
     if (navigator_)
         navigator_->UpdateButtons();
-    TellGridChanged(*this);
+    if (observer_)
+        observer_->GridChanged(*this);
 }
 
 void TDataGrid::Relayout() {
@@ -310,7 +315,8 @@ void TDataGrid::wheelEvent(QWheelEvent* event) {
 void TDataGrid::focusInEvent(QFocusEvent* event) {
     QWidget::focusInEvent(event);
     update();
-    TellGridFocused(*this);
+    if (observer_)
+        observer_->GridFocused(*this);
 }
 
 void TDataGrid::focusOutEvent(QFocusEvent* event) {

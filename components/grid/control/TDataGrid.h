@@ -12,6 +12,7 @@
 #include "components/grid/control/GridEditSession.h"
 #include "components/grid/control/GridGeometry.h"
 #include "components/grid/control/GridHeaderDrag.h"
+#include "components/grid/control/IGridObserver.h"
 #include "components/grid/navigator/INavigatorHost.h"
 #include "components/grid/view/TGridLevel.h"
 
@@ -49,6 +50,10 @@ public:
     void Perform(GridAction action);
     /// Clicks the button cell of \p column in \p row as the mouse does; a failure is shown.
     void ClickButtonCell(int row, TDBColumn& column);
+
+    /// Tells \p observer of every grid's changes from now on; null tells no one. It outlives
+    /// every grid.
+    static void SetObserver(IGridObserver* observer) { observer_ = observer; }
 
 protected:
     bool event(QEvent* event) override;
@@ -113,6 +118,8 @@ private:
     void OpenEditor(const QKeyEvent* typed);
     /// The grid or its editor lost the focus; leaving the grid acts on the row.
     void FocusLost(QFocusEvent* event);
+
+    static inline IGridObserver* observer_ = nullptr;
 
     TDBTableView* view_ = nullptr;
     GridGeometry geometry_;

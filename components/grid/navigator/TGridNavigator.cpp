@@ -1,6 +1,5 @@
 #include "components/grid/navigator/TGridNavigator.h"
 
-#include "components/grid/accessibility/TGridNavigatorAccessible.h"
 #include "components/grid/navigator/NavigatorGlyphs.h"
 #include "platform/ColorMix.h"
 #include "platform/ColorValue.h"
@@ -84,7 +83,7 @@ void TGridNavigator::UpdateButtons() {
             continue;
         stored = enabled;
         update(layout[static_cast<std::size_t>(i)]);
-        TellNavigatorButtonChanged(*this, button);
+        Q_EMIT ButtonEnabledChanged(button);
     }
 }
 

@@ -53,6 +53,10 @@ public:
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override;
 
+Q_SIGNALS:
+    /// \p button became enabled or disabled.
+    void ButtonEnabledChanged(NavigatorButton button);
+
 protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
