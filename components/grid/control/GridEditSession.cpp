@@ -5,7 +5,7 @@
 #include "components/grid/control/GridGeometry.h"
 #include "components/grid/control/TInplaceEdit.h"
 #include "components/grid/view/TDBTableView.h"
-#include "platform/TApplication.h"
+#include "platform/Failures.h"
 
 #include <QApplication>
 #include <QKeyEvent>
@@ -85,7 +85,7 @@ void GridEditSession::Write() {
 }
 
 bool GridEditSession::TakeFocus() {
-    if (!TApplication::Guard([this] { Write(); })) {
+    if (!Guard([this] { Write(); })) {
         editor_.setFocus(Qt::OtherFocusReason);
         return false;
     }
@@ -108,7 +108,7 @@ void GridEditSession::TextEdited() {
         insertTyping_ = InsertTyping::Typed;
     TWorkingView* data = view_->DataController().View();
     if (data && data->State() == TDataSetState::dsBrowse)
-        TApplication::Guard([data] { data->Edit(); });
+        Guard([data] { data->Edit(); });
 }
 
 bool GridEditSession::IsUntouchedNewRow() const {

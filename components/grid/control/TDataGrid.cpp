@@ -6,7 +6,7 @@
 #include "components/grid/control/TInplaceEdit.h"
 #include "components/grid/navigator/TGridNavigator.h"
 #include "components/grid/view/TDBTableView.h"
-#include "platform/TApplication.h"
+#include "platform/Failures.h"
 
 #include <QApplication>
 #include <QMouseEvent>
@@ -42,7 +42,7 @@ TDataGrid::TDataGrid(QWidget* parent)
     connect(customizeButton_, &QPushButton::clicked, this, [this] { OpenFilterDialog(nullptr); });
     editor_->OnGridKey = [this](QKeyEvent* event) {
         bool handled = true;
-        TApplication::Guard([&] { handled = HandleEditorKey(event); });
+        Guard([&] { handled = HandleEditorKey(event); });
         return handled;
     };
     editor_->OnFocusOut = [this](QFocusEvent* event) { FocusLost(event); };
@@ -174,7 +174,7 @@ void TDataGrid::paintEvent(QPaintEvent*) {
 // ---- mouse --------------------------------------------------------------------------------
 
 void TDataGrid::mousePressEvent(QMouseEvent* event) {
-    TApplication::Guard([&] {
+    Guard([&] {
         if (!view_ || event->button() != Qt::LeftButton)
             return;
         // What the user pointed at, before closing the editor changes anything.
@@ -209,7 +209,7 @@ void TDataGrid::mousePressEvent(QMouseEvent* event) {
 }
 
 void TDataGrid::mouseDoubleClickEvent(QMouseEvent* event) {
-    TApplication::Guard([&] {
+    Guard([&] {
         // A second click on a cell acts as a first one; on a header it is no click at all.
         if (!view_ || event->button() != Qt::LeftButton)
             return;
@@ -230,7 +230,7 @@ void TDataGrid::mouseDoubleClickEvent(QMouseEvent* event) {
 }
 
 void TDataGrid::ClickButtonCell(int row, TDBColumn& column) {
-    TApplication::Guard([&] {
+    Guard([&] {
         if (!view_ || !edit_.TakeFocus())
             return;
         setFocus(Qt::OtherFocusReason);
@@ -261,7 +261,7 @@ void TDataGrid::PressCell(const GridGeometry::Hit& hit, Qt::KeyboardModifiers mo
 }
 
 void TDataGrid::mouseMoveEvent(QMouseEvent* event) {
-    TApplication::Guard([&] {
+    Guard([&] {
         const QPoint point = event->position().toPoint();
         if (header_.Active()) {
             header_.Move(*view_, point);
@@ -279,7 +279,7 @@ void TDataGrid::mouseMoveEvent(QMouseEvent* event) {
 }
 
 void TDataGrid::mouseReleaseEvent(QMouseEvent* event) {
-    TApplication::Guard([&] {
+    Guard([&] {
         if (event->button() != Qt::LeftButton)
             return;
         const QPoint point = event->position().toPoint();
@@ -333,7 +333,7 @@ void TDataGrid::FocusLost(QFocusEvent* event) {
                          event->reason() == Qt::MenuBarFocusReason;
     const QWidget* now = QApplication::focusWidget();
     if (view_ && !passing && !(now && (now == this || isAncestorOf(now))))
-        TApplication::Guard([this] { edit_.Leave(); });
+        Guard([this] { edit_.Leave(); });
 }
 
 bool TDataGrid::WritePendingInput() {

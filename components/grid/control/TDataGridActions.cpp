@@ -3,8 +3,8 @@
 #include "components/grid/control/TInplaceEdit.h"
 #include "components/grid/navigator/TGridNavigator.h"
 #include "components/grid/view/TDBTableView.h"
+#include "platform/Failures.h"
 #include "platform/QuestionBox.h"
-#include "platform/TApplication.h"
 
 #include <QKeyEvent>
 
@@ -33,7 +33,7 @@ bool TDataGrid::event(QEvent* event) {
         auto* key = static_cast<QKeyEvent*>(event);
         if ((key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab) &&
             !(key->modifiers() & (Qt::ControlModifier | Qt::AltModifier))) {
-            TApplication::Guard([&] { HandleGridKey(key); });
+            Guard([&] { HandleGridKey(key); });
             return true;
         }
     }
@@ -42,7 +42,7 @@ bool TDataGrid::event(QEvent* event) {
 
 void TDataGrid::keyPressEvent(QKeyEvent* event) {
     bool handled = false;
-    TApplication::Guard([&] { handled = view_ && HandleGridKey(event); });
+    Guard([&] { handled = view_ && HandleGridKey(event); });
     if (!handled)
         QWidget::keyPressEvent(event);
 }

@@ -3,7 +3,7 @@
 #include "components/data/IntegerText.h"
 #include "components/data/TField.h"
 #include "components/grid/view/TDBTableView.h"
-#include "platform/TApplication.h"
+#include "platform/Failures.h"
 
 #include <QComboBox>
 #include <QDialogButtonBox>
@@ -115,7 +115,7 @@ void TFilterDialog::accept() {
     }
     const TField* field = view_.ColumnField(*column);
     ColumnFilter filter{{}, or_->isChecked()};
-    const bool read = TApplication::Guard([&] {
+    const bool read = Guard([&] {
         for (const ConditionRow& row : rows_) {
             if (row.Operator->currentIndex() <= 0)
                 continue;

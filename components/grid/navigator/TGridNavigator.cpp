@@ -3,8 +3,8 @@
 #include "components/grid/navigator/NavigatorGlyphs.h"
 #include "platform/ColorMix.h"
 #include "platform/ColorValue.h"
+#include "platform/Failures.h"
 #include "platform/PixelLines.h"
-#include "platform/TApplication.h"
 
 #include <QMouseEvent>
 #include <QPainter>
@@ -204,8 +204,7 @@ std::optional<NavigatorButton> TGridNavigator::EnabledButtonAt(QPoint pos) const
 
 void TGridNavigator::mousePressEvent(QMouseEvent* event) {
     // Closing an open editor may fail; then nothing is pressed.
-    if (!TApplication::Guard([this] { host_.FocusGridForNavigator(); }) ||
-        event->button() != Qt::LeftButton)
+    if (!Guard([this] { host_.FocusGridForNavigator(); }) || event->button() != Qt::LeftButton)
         return;
     const auto button = EnabledButtonAt(event->position().toPoint());
     if (!button)
@@ -235,12 +234,12 @@ void TGridNavigator::mouseReleaseEvent(QMouseEvent* event) {
 }
 
 void TGridNavigator::Click(NavigatorButton button) {
-    if (TApplication::Guard([this] { host_.FocusGridForNavigator(); }) && IsButtonEnabled(button))
+    if (Guard([this] { host_.FocusGridForNavigator(); }) && IsButtonEnabled(button))
         Act(button);
 }
 
 void TGridNavigator::Act(NavigatorButton button) {
-    TApplication::Guard([this, button] { host_.DoNavigatorAction(button); });
+    Guard([this, button] { host_.DoNavigatorAction(button); });
     UpdateButtons();
 }
 
