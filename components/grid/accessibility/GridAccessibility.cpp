@@ -1,7 +1,7 @@
 #include "components/grid/accessibility/GridAccessibility.h"
 
-#include "components/grid/accessibility/TDataGridAccessible.h"
-#include "components/grid/accessibility/TGridNavigatorAccessible.h"
+#include "components/grid/accessibility/DataGridAccessible.h"
+#include "components/grid/accessibility/GridNavigatorAccessible.h"
 #include "components/grid/control/TDataGrid.h"
 
 namespace trevalo {

@@ -1,7 +1,7 @@
 #include "components/grid/accessibility/GridCellAccessible.h"
 
 #include "components/data/TWorkingView.h"
-#include "components/grid/accessibility/TDataGridAccessible.h"
+#include "components/grid/accessibility/DataGridAccessible.h"
 #include "components/grid/control/GridCellText.h"
 #include "components/grid/control/TDataGrid.h"
 #include "components/grid/view/TDBTableView.h"

@@ -1,4 +1,4 @@
-#include "components/grid/accessibility/TDataGridAccessible.h"
+#include "components/grid/accessibility/DataGridAccessible.h"
 
 #include "components/grid/accessibility/GridCellAccessible.h"
 #include "components/grid/control/TDataGrid.h"

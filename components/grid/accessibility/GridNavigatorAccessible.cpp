@@ -1,4 +1,4 @@
-#include "components/grid/accessibility/TGridNavigatorAccessible.h"
+#include "components/grid/accessibility/GridNavigatorAccessible.h"
 
 #include "components/grid/accessibility/NavigatorButtonAccessible.h"
 #include "components/grid/navigator/TGridNavigator.h"
