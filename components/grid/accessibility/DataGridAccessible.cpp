@@ -10,10 +10,10 @@ namespace trevalo {
 namespace {
 
 /// The grid's interface while readers listen, else null: then nothing need be told.
-TDataGridAccessible* Listening(TDataGrid& grid) {
+DataGridAccessible* Listening(TDataGrid& grid) {
     if (!QAccessible::isActive())
         return nullptr;
-    return dynamic_cast<TDataGridAccessible*>(QAccessible::queryAccessibleInterface(&grid));
+    return dynamic_cast<DataGridAccessible*>(QAccessible::queryAccessibleInterface(&grid));
 }
 
 QAccessibleTableModelChangeEvent::ModelChangeType EventType(GridTableChange::Kind kind) {
@@ -33,23 +33,23 @@ QAccessibleTableModelChangeEvent::ModelChangeType EventType(GridTableChange::Kin
 
 } // namespace
 
-TDataGridAccessible::TDataGridAccessible(TDataGrid* grid)
+DataGridAccessible::DataGridAccessible(TDataGrid* grid)
     : QAccessibleWidget(grid, QAccessible::Table)
     , told_(Picture()) {}
 
-TDataGridAccessible::~TDataGridAccessible() {
+DataGridAccessible::~DataGridAccessible() {
     ForgetCells();
 }
 
-TDataGrid* TDataGridAccessible::Grid() const {
+TDataGrid* DataGridAccessible::Grid() const {
     return static_cast<TDataGrid*>(widget());
 }
 
-QAccessibleInterface* TDataGridAccessible::HeaderCell(int column) const {
+QAccessibleInterface* DataGridAccessible::HeaderCell(int column) const {
     return Cell(-1, column);
 }
 
-QAccessibleInterface* TDataGridAccessible::Cell(int row, int column) const {
+QAccessibleInterface* DataGridAccessible::Cell(int row, int column) const {
     if (column < 0 || column >= columnCount() || row < -1 || row >= rowCount())
         return nullptr;
     const int index = CellIndex(row, column);
@@ -60,13 +60,13 @@ QAccessibleInterface* TDataGridAccessible::Cell(int row, int column) const {
     return cell;
 }
 
-void TDataGridAccessible::ForgetCells() {
+void DataGridAccessible::ForgetCells() {
     for (const QAccessible::Id id : std::as_const(cells_))
         QAccessible::deleteAccessibleInterface(id);
     cells_.clear();
 }
 
-QList<QWidget*> TDataGridAccessible::ShownWidgets() const {
+QList<QWidget*> DataGridAccessible::ShownWidgets() const {
     QList<QWidget*> shown;
     for (QWidget* child : Grid()->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
         if (!child->isHidden() && !child->isWindow())
@@ -75,21 +75,21 @@ QList<QWidget*> TDataGridAccessible::ShownWidgets() const {
     return shown;
 }
 
-int TDataGridAccessible::columnCount() const {
+int DataGridAccessible::columnCount() const {
     const TDBTableView* view = Grid()->View();
     return view ? static_cast<int>(view->VisibleColumns().size()) : 0;
 }
 
-int TDataGridAccessible::rowCount() const {
+int DataGridAccessible::rowCount() const {
     const TDBTableView* view = Grid()->View();
     return view ? view->DataController().RowCount() : 0;
 }
 
-int TDataGridAccessible::childCount() const {
+int DataGridAccessible::childCount() const {
     return CellIndex(rowCount(), 0) + static_cast<int>(ShownWidgets().size());
 }
 
-QAccessibleInterface* TDataGridAccessible::child(int index) const {
+QAccessibleInterface* DataGridAccessible::child(int index) const {
     const int cells = CellIndex(rowCount(), 0);
     if (index < 0)
         return nullptr;
@@ -101,7 +101,7 @@ QAccessibleInterface* TDataGridAccessible::child(int index) const {
                : nullptr;
 }
 
-int TDataGridAccessible::indexOfChild(const QAccessibleInterface* child) const {
+int DataGridAccessible::indexOfChild(const QAccessibleInterface* child) const {
     if (const auto* cell = dynamic_cast<const GridCellAccessible*>(child)) {
         if (!cell->IsOf(Grid()) || !cell->isValid())
             return -1;
@@ -111,7 +111,7 @@ int TDataGridAccessible::indexOfChild(const QAccessibleInterface* child) const {
     return at < 0 ? -1 : CellIndex(rowCount(), 0) + at;
 }
 
-QAccessibleInterface* TDataGridAccessible::childAt(int x, int y) const {
+QAccessibleInterface* DataGridAccessible::childAt(int x, int y) const {
     const QPoint point = Grid()->mapFromGlobal(QPoint(x, y));
     for (QWidget* widget : ShownWidgets()) {
         if (widget->geometry().contains(point))
@@ -134,7 +134,7 @@ QAccessibleInterface* TDataGridAccessible::childAt(int x, int y) const {
     }
 }
 
-QAccessibleInterface* TDataGridAccessible::focusChild() const {
+QAccessibleInterface* DataGridAccessible::focusChild() const {
     if (const TInplaceEdit* editor = Grid()->Editor(); editor && editor->hasFocus())
         return QAccessible::queryAccessibleInterface(const_cast<TInplaceEdit*>(editor));
     if (!Grid()->hasFocus())
@@ -143,21 +143,21 @@ QAccessibleInterface* TDataGridAccessible::focusChild() const {
     return row < 0 ? nullptr : Cell(row, column);
 }
 
-void* TDataGridAccessible::interface_cast(QAccessible::InterfaceType type) {
+void* DataGridAccessible::interface_cast(QAccessible::InterfaceType type) {
     if (type == QAccessible::TableInterface)
         return static_cast<QAccessibleTableInterface*>(this);
     return QAccessibleWidget::interface_cast(type);
 }
 
-QAccessibleInterface* TDataGridAccessible::cellAt(int row, int column) const {
+QAccessibleInterface* DataGridAccessible::cellAt(int row, int column) const {
     return row < 0 ? nullptr : Cell(row, column);
 }
 
-int TDataGridAccessible::selectedCellCount() const {
+int DataGridAccessible::selectedCellCount() const {
     return selectedRowCount() * columnCount();
 }
 
-QList<QAccessibleInterface*> TDataGridAccessible::selectedCells() const {
+QList<QAccessibleInterface*> DataGridAccessible::selectedCells() const {
     QList<QAccessibleInterface*> cells;
     for (const int row : selectedRows()) {
         for (int column = 0; column < columnCount(); ++column)
@@ -166,31 +166,31 @@ QList<QAccessibleInterface*> TDataGridAccessible::selectedCells() const {
     return cells;
 }
 
-QString TDataGridAccessible::columnDescription(int column) const {
+QString DataGridAccessible::columnDescription(int column) const {
     const QAccessibleInterface* header = HeaderCell(column);
     return header ? header->text(QAccessible::Name) : QString();
 }
 
-int TDataGridAccessible::selectedRowCount() const {
+int DataGridAccessible::selectedRowCount() const {
     return static_cast<int>(selectedRows().size());
 }
 
-QList<int> TDataGridAccessible::selectedRows() const {
+QList<int> DataGridAccessible::selectedRows() const {
     const TDBTableView* view = Grid()->View();
     const int row = view ? view->DataController().FocusedRow() : -1;
     return row < 0 ? QList<int>{} : QList<int>{row};
 }
 
-bool TDataGridAccessible::isRowSelected(int row) const {
+bool DataGridAccessible::isRowSelected(int row) const {
     return row >= 0 && selectedRows().contains(row);
 }
 
-void TDataGridAccessible::modelChange(QAccessibleTableModelChangeEvent*) {
+void DataGridAccessible::modelChange(QAccessibleTableModelChangeEvent*) {
     // Cells stand at places; after a change the places hold other cells.
     ForgetCells();
 }
 
-GridTablePicture TDataGridAccessible::Picture() const {
+GridTablePicture DataGridAccessible::Picture() const {
     GridTablePicture picture;
     const TDBTableView* view = Grid()->View();
     if (!view)
@@ -208,7 +208,7 @@ GridTablePicture TDataGridAccessible::Picture() const {
     return picture;
 }
 
-std::pair<int, int> TDataGridAccessible::FocusedCell() const {
+std::pair<int, int> DataGridAccessible::FocusedCell() const {
     const TDBTableView* view = Grid()->View();
     if (!view)
         return {-1, -1};
@@ -219,7 +219,7 @@ std::pair<int, int> TDataGridAccessible::FocusedCell() const {
     return {row, static_cast<int>(view->VisibleColumns().indexOf(view->FocusedColumn()))};
 }
 
-void TDataGridAccessible::Follow() {
+void DataGridAccessible::Follow() {
     const GridTablePicture before = std::exchange(told_, Picture());
     const GridTableChange change = CompareTables(before, told_);
     if (change.What != GridTableChange::Kind::None) {
@@ -251,15 +251,15 @@ void TDataGridAccessible::Follow() {
     }
 }
 
-void TDataGridAccessible::FocusEntered() {
+void DataGridAccessible::FocusEntered() {
     focusTold_.reset();
 }
 
-void TDataGridAccessible::TellFocus() {
+void DataGridAccessible::TellFocus() {
     Tell(false);
 }
 
-void TDataGridAccessible::Tell(bool tableWithoutCell) {
+void DataGridAccessible::Tell(bool tableWithoutCell) {
     const auto cell = FocusedCell();
     const auto [row, column] = cell;
     const bool onCell = row >= 0 && column >= 0;
@@ -276,16 +276,16 @@ QAccessibleInterface* DataGridAccessibleFactory(const QString& key, QObject* obj
     auto* grid = qobject_cast<TDataGrid*>(object);
     if (!grid || key != QLatin1String(TDataGrid::staticMetaObject.className()))
         return nullptr;
-    return new TDataGridAccessible(grid);
+    return new DataGridAccessible(grid);
 }
 
 void TellGridChanged(TDataGrid& grid) {
-    if (TDataGridAccessible* table = Listening(grid))
+    if (DataGridAccessible* table = Listening(grid))
         table->Follow();
 }
 
 void TellGridFocused(TDataGrid& grid) {
-    TDataGridAccessible* table = Listening(grid);
+    DataGridAccessible* table = Listening(grid);
     if (!table)
         return;
     table->FocusEntered();
@@ -293,7 +293,7 @@ void TellGridFocused(TDataGrid& grid) {
     QMetaObject::invokeMethod(
         &grid,
         [&grid] {
-            if (TDataGridAccessible* later = Listening(grid))
+            if (DataGridAccessible* later = Listening(grid))
                 later->TellFocus();
         },
         Qt::QueuedConnection);

@@ -16,10 +16,10 @@ namespace trevalo {
 
 class TDataGrid;
 
-class TDataGridAccessible : public QAccessibleWidget, public QAccessibleTableInterface {
+class DataGridAccessible : public QAccessibleWidget, public QAccessibleTableInterface {
 public:
-    explicit TDataGridAccessible(TDataGrid* grid);
-    ~TDataGridAccessible() override;
+    explicit DataGridAccessible(TDataGrid* grid);
+    ~DataGridAccessible() override;
 
     /// The header of shown column \p column.
     QAccessibleInterface* HeaderCell(int column) const;

@@ -160,7 +160,7 @@ QList<QPair<QAccessibleInterface*, QAccessible::Relation>>
 GridCellAccessible::relations(QAccessible::Relation match) const {
     // A reader does not read a button's row: the row's first text cell names the button, so
     // that the button says which row it acts on.
-    auto* table = dynamic_cast<TDataGridAccessible*>(parent());
+    auto* table = dynamic_cast<DataGridAccessible*>(parent());
     if (!(match & QAccessible::Label) || !table || !MayPress())
         return {};
     const QList<TDBColumn*> columns = grid_->View()->VisibleColumns();
@@ -172,7 +172,7 @@ GridCellAccessible::relations(QAccessible::Relation match) const {
 }
 
 QList<QAccessibleInterface*> GridCellAccessible::columnHeaderCells() const {
-    auto* table = dynamic_cast<TDataGridAccessible*>(parent());
+    auto* table = dynamic_cast<DataGridAccessible*>(parent());
     if (!table || IsHeader() || !isValid())
         return {};
     return {table->HeaderCell(column_)};

@@ -5,21 +5,21 @@
 
 namespace trevalo {
 
-TGridNavigatorAccessible::TGridNavigatorAccessible(TGridNavigator* navigator)
+GridNavigatorAccessible::GridNavigatorAccessible(TGridNavigator* navigator)
     : QAccessibleWidget(navigator, QAccessible::ToolBar) {}
 
-TGridNavigatorAccessible::~TGridNavigatorAccessible() {
+GridNavigatorAccessible::~GridNavigatorAccessible() {
     for (const QAccessible::Id id : buttons_) {
         if (id)
             QAccessible::deleteAccessibleInterface(id);
     }
 }
 
-TGridNavigator* TGridNavigatorAccessible::Navigator() const {
+TGridNavigator* GridNavigatorAccessible::Navigator() const {
     return static_cast<TGridNavigator*>(widget());
 }
 
-QList<NavigatorButton> TGridNavigatorAccessible::ShownButtons() const {
+QList<NavigatorButton> GridNavigatorAccessible::ShownButtons() const {
     QList<NavigatorButton> shown;
     for (int i = 0; i < kNavigatorButtonCount; ++i) {
         const auto button = static_cast<NavigatorButton>(i);
@@ -29,7 +29,7 @@ QList<NavigatorButton> TGridNavigatorAccessible::ShownButtons() const {
     return shown;
 }
 
-QAccessibleInterface* TGridNavigatorAccessible::ButtonInterface(NavigatorButton button) const {
+QAccessibleInterface* GridNavigatorAccessible::ButtonInterface(NavigatorButton button) const {
     if (Navigator()->ButtonRect(button).isEmpty())
         return nullptr;
     QAccessible::Id& id = buttons_[static_cast<std::size_t>(button)];
@@ -39,7 +39,7 @@ QAccessibleInterface* TGridNavigatorAccessible::ButtonInterface(NavigatorButton 
     return QAccessible::accessibleInterface(id);
 }
 
-QAccessibleInterface* TGridNavigatorAccessible::childAt(int x, int y) const {
+QAccessibleInterface* GridNavigatorAccessible::childAt(int x, int y) const {
     const QPoint point = Navigator()->mapFromGlobal(QPoint(x, y));
     for (const NavigatorButton button : ShownButtons()) {
         if (Navigator()->ButtonRect(button).contains(point))
@@ -48,16 +48,16 @@ QAccessibleInterface* TGridNavigatorAccessible::childAt(int x, int y) const {
     return nullptr;
 }
 
-QAccessibleInterface* TGridNavigatorAccessible::child(int index) const {
+QAccessibleInterface* GridNavigatorAccessible::child(int index) const {
     const QList<NavigatorButton> shown = ShownButtons();
     return index >= 0 && index < shown.size() ? ButtonInterface(shown[index]) : nullptr;
 }
 
-int TGridNavigatorAccessible::childCount() const {
+int GridNavigatorAccessible::childCount() const {
     return static_cast<int>(ShownButtons().size());
 }
 
-int TGridNavigatorAccessible::indexOfChild(const QAccessibleInterface* child) const {
+int GridNavigatorAccessible::indexOfChild(const QAccessibleInterface* child) const {
     const auto* button = dynamic_cast<const NavigatorButtonAccessible*>(child);
     if (!button || child != ButtonInterface(button->Button()))
         return -1;
@@ -68,14 +68,14 @@ QAccessibleInterface* GridNavigatorAccessibleFactory(const QString& key, QObject
     auto* navigator = qobject_cast<TGridNavigator*>(object);
     if (!navigator || key != QLatin1String(TGridNavigator::staticMetaObject.className()))
         return nullptr;
-    return new TGridNavigatorAccessible(navigator);
+    return new GridNavigatorAccessible(navigator);
 }
 
 void TellNavigatorButtonChanged(TGridNavigator& navigator, NavigatorButton button) {
     if (!QAccessible::isActive())
         return;
     const auto* bar =
-        dynamic_cast<TGridNavigatorAccessible*>(QAccessible::queryAccessibleInterface(&navigator));
+        dynamic_cast<GridNavigatorAccessible*>(QAccessible::queryAccessibleInterface(&navigator));
     QAccessibleInterface* iface = bar ? bar->ButtonInterface(button) : nullptr;
     if (!iface)
         return;

@@ -12,10 +12,10 @@ namespace trevalo {
 
 class TGridNavigator;
 
-class TGridNavigatorAccessible : public QAccessibleWidget {
+class GridNavigatorAccessible : public QAccessibleWidget {
 public:
-    explicit TGridNavigatorAccessible(TGridNavigator* navigator);
-    ~TGridNavigatorAccessible() override;
+    explicit GridNavigatorAccessible(TGridNavigator* navigator);
+    ~GridNavigatorAccessible() override;
 
     /// \p button's interface, made once; null while it is hidden.
     QAccessibleInterface* ButtonInterface(NavigatorButton button) const;
