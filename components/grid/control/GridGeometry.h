@@ -1,8 +1,8 @@
 /// \file
 /// Where everything of a grid stands: the bands from top to bottom (group-by box, header row,
 /// data rows, bottom strip with the navigator and the horizontal scroll bar), the columns'
-/// spans and the rows in view. Plain arithmetic over the view's settings, testable without a
-/// screen.
+/// spans and the rows in view. Plain arithmetic over the view's settings and the metrics the
+/// control hands it; it touches no widget.
 #pragma once
 
 #include <QList>

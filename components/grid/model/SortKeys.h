@@ -6,7 +6,7 @@
 
 namespace trevalo {
 
-/// soNone, soAscending, soDescending; None means "not in the sort list".
+/// A field's direction in the sort list; None: the field is not in it.
 enum class SortOrder { None, Ascending, Descending };
 
 struct SortKey {

@@ -1,5 +1,5 @@
 /// \file
-/// What a table view answers and does for its grid's navigator bar.
+/// What the grid control (not its table view) answers and does for its navigator bar.
 #pragma once
 
 #include "components/grid/view/TNavigatorButtons.h"
