@@ -3,7 +3,7 @@
 #include "components/data/TMemTable.h"
 #include "components/data/TTableProvider.h"
 #include "components/data/TWorkingView.h"
-#include "components/grid/TDBDataController.h"
+#include "components/grid/model/TDBDataController.h"
 
 #include <benchmark/benchmark.h>
 #include <random>

@@ -40,11 +40,6 @@ public:
     /// The default handler: shows the failure's message and lets the program go on.
     static void HandleException(const std::exception& error);
 
-    /// Runs \p action and hands a failure to the default handler (see Failures.h).
-    template <class F> static bool Guard(F&& action) {
-        return trevalo::Guard(std::forward<F>(action));
-    }
-
     /// The error box: the message (with a full stop added where it lacks one) under the error
     /// icon, titled with the application's title; returns when the user has closed it.
     static void ShowErrorMessage(const QString& message);

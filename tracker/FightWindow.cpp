@@ -1,8 +1,8 @@
 #include "tracker/FightWindow.h"
 
 #include "components/data/TDataSource.h"
-#include "components/grid/TDBTableView.h"
-#include "components/grid/TDataGrid.h"
+#include "components/grid/control/TDataGrid.h"
+#include "components/grid/view/TDBTableView.h"
 #include "platform/Exception.h"
 #include "tracker/frmTrevaloProg.h"
 

@@ -1,8 +1,9 @@
 #include "tracker/UndoKeys.h"
 
-#include "platform/TApplication.h"
+#include "platform/Failures.h"
 #include "tracker/FightHistory.h"
 
+#include <QApplication>
 #include <QLineEdit>
 #include <QShortcut>
 
@@ -19,7 +20,7 @@ void Add(QWidget& window, QKeySequence keys, FightHistory& history, bool redo) {
             redo ? editor->redo() : editor->undo();
             return;
         }
-        TApplication::Guard([&] { redo ? history.Redo() : history.Undo(); });
+        Guard([&] { redo ? history.Redo() : history.Undo(); });
     });
 }
 

@@ -7,7 +7,7 @@
 #include "components/data/DataErrors.h"
 #include "components/data/TWorkingView.h"
 #include "components/forms/FocusAreas.h"
-#include "components/grid/TDBColumn.h"
+#include "components/grid/view/TDBColumn.h"
 #include "platform/Announcement.h"
 #include "platform/Exception.h"
 #include "platform/TApplication.h"

@@ -1,12 +1,11 @@
 #include "components/grid/RegisterGridComponents.h"
 
 #include "components/forms/ControlRegistry.h"
-#include "components/grid/TDBColumn.h"
-#include "components/grid/TDBTableView.h"
-#include "components/grid/TDataGrid.h"
-#include "components/grid/TDataGridAccessible.h"
-#include "components/grid/TGridNavigatorAccessible.h"
-#include "components/grid/TGridStyle.h"
+#include "components/grid/accessibility/GridAccessibility.h"
+#include "components/grid/control/TDataGrid.h"
+#include "components/grid/view/TDBColumn.h"
+#include "components/grid/view/TDBTableView.h"
+#include "components/grid/view/TGridStyle.h"
 
 namespace trevalo {
 
@@ -18,8 +17,7 @@ void RegisterGridComponents() {
     registry.Register<TDBColumn>(QStringLiteral("TDBColumn"));
     registry.Register<TStyleRepository>(QStringLiteral("TStyleRepository"));
     registry.Register<TGridStyle>(QStringLiteral("TGridStyle"));
-    QAccessible::installFactory(DataGridAccessibleFactory);
-    QAccessible::installFactory(GridNavigatorAccessibleFactory);
+    InstallGridAccessibility();
 }
 
 } // namespace trevalo

@@ -4,6 +4,7 @@
 #include "components/controls/TMainMenu.h"
 #include "components/data/TField.h"
 #include "components/data/TWorkingView.h"
+#include "platform/Failures.h"
 #include "platform/TApplication.h"
 #include "tests/support/ChildOf.h"
 #include "tracker/frmTrevaloProg.h"
@@ -208,7 +209,7 @@ TEST_F(EngineFaults, EveryAllocationFailureIsReportedAndLosesNothingStored) {
         QString filter; ///< the combatants' filter in force before the step
         for (; step != session.end(); ++step) {
             filter = main_ ? View("wvInit").Filter() : QString();
-            if (!TApplication::Guard(step->Act) && !main_)
+            if (!Guard(step->Act) && !main_)
                 frmTrevaloMain = nullptr;
             QApplication::processEvents();
             if (!errors_.isEmpty())

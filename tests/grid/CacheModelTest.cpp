@@ -1,8 +1,8 @@
 // The record cache's building blocks (value order, UTF-8 text in UTF-16 order, display texts,
 // the header-click rule) and seeded random runs of the data controller against a plain
 // reference: the working view walked record by record and sorted with std::stable_sort.
-#include "components/grid/TDBDataController.h"
-#include "components/grid/Utf8Order.h"
+#include "components/grid/model/TDBDataController.h"
+#include "components/grid/model/Utf8Order.h"
 #include "tests/support/DataChain.h"
 
 #include <array>

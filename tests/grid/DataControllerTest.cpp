@@ -1,6 +1,6 @@
 // The data controller on the real data chains: its sorted rows, its focus following the working
 // view and leading it, the editing pin, and its reload's care of the working view's position.
-#include "components/grid/TDBDataController.h"
+#include "components/grid/model/TDBDataController.h"
 #include "tests/support/DataChain.h"
 
 #include <climits>

@@ -1,5 +1,5 @@
 // Which one table event takes a screen reader from one picture of a grid to the next.
-#include "components/grid/GridTableChange.h"
+#include "components/grid/accessibility/GridTableChange.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 // The data controller's group rows and view filter on the real combatant chain: rows dropped and
 // grouped in the grid only, expansion kept by group value, and the focus on group rows.
-#include "components/grid/TDBDataController.h"
+#include "components/grid/model/TDBDataController.h"
 #include "tests/support/DataChain.h"
 
 #include <optional>

@@ -1,6 +1,6 @@
 // The navigator bar and its buttons against a fake table view: the buttons' settings, the bar's
 // metrics, the enabled states, what it paints and what the mouse does to it.
-#include "components/grid/TGridNavigator.h"
+#include "components/grid/navigator/TGridNavigator.h"
 #include "platform/ColorValue.h"
 #include "platform/Exception.h"
 #include "platform/TApplication.h"

@@ -1,6 +1,6 @@
 // The record cache on columns filled by hand, as the working view's bulk read fills them: values
 // read back, records inserted and edited, bookmarks found, and sort keys that order as values do.
-#include "components/grid/RecordCache.h"
+#include "components/grid/model/RecordCache.h"
 
 #include <QList>
 #include <climits>

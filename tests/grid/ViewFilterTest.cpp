@@ -1,5 +1,5 @@
 // The grid's view filter on its own: which cached values pass its conditions, and its caption.
-#include "components/grid/ViewFilter.h"
+#include "components/grid/model/ViewFilter.h"
 
 #include <gtest/gtest.h>
 

@@ -3,10 +3,10 @@
 /// back what it shows.
 #pragma once
 
-#include "components/grid/TDBTableView.h"
-#include "components/grid/TDataGrid.h"
-#include "components/grid/TGridNavigator.h"
-#include "components/grid/TInplaceEdit.h"
+#include "components/grid/control/TDataGrid.h"
+#include "components/grid/control/TInplaceEdit.h"
+#include "components/grid/navigator/TGridNavigator.h"
+#include "components/grid/view/TDBTableView.h"
 
 #include <QColor>
 #include <QListWidget>

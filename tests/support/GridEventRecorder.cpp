@@ -1,6 +1,6 @@
 #include "tests/support/GridEventRecorder.h"
 
-#include "components/grid/TGridNavigator.h"
+#include "components/grid/navigator/TGridNavigator.h"
 
 #include <QCoreApplication>
 #include <QtGui/private/qguiapplication_p.h>

@@ -2,7 +2,7 @@
 /// The events that a screen reader is told about a grid and its navigator, in words.
 #pragma once
 
-#include "components/grid/TDataGrid.h"
+#include "components/grid/control/TDataGrid.h"
 
 #include <QAccessible>
 #include <QStringList>

@@ -1,7 +1,7 @@
 // Every kind of bad input a user can give the main window, one row each: typed into the cells of
 // both grids and into the custom filter dialog. Each gets its message, or is taken as typed, and
 // nothing typed or stored is lost.
-#include "components/grid/TNavigatorButtons.h"
+#include "components/grid/view/TNavigatorButtons.h"
 #include "tests/support/GridDriver.h"
 #include "tests/support/TrackerFixture.h"
 

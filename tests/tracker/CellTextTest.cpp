@@ -1,6 +1,6 @@
 // What a cell takes and shows: text at the fields' sizes counts whole characters, characters
 // beyond the basic plane included, and a number too wide for its cell keeps its sign.
-#include "components/grid/TNavigatorButtons.h"
+#include "components/grid/view/TNavigatorButtons.h"
 #include "tests/support/GridDriver.h"
 #include "tests/support/TrackerFixture.h"
 

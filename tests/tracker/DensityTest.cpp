@@ -1,8 +1,8 @@
 // The main window moved to a screen of twice the density: the combatants grid's lines, its row
 // buttons' glyphs and its navigator show their 1× pictures in blocks of 2 × 2 device pixels.
-#include "components/grid/TDBColumn.h"
-#include "components/grid/TDataGrid.h"
-#include "components/grid/TGridNavigator.h"
+#include "components/grid/control/TDataGrid.h"
+#include "components/grid/navigator/TGridNavigator.h"
+#include "components/grid/view/TDBColumn.h"
 #include "tests/support/DenseScreen.h"
 #include "tests/support/TrackerFixture.h"
 

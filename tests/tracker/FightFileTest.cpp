@@ -6,7 +6,7 @@
 #include "FileRights.h"
 #include "RandomFight.h"
 #include "components/controls/TStyledCheckBox.h"
-#include "components/grid/TNavigatorButtons.h"
+#include "components/grid/view/TNavigatorButtons.h"
 #include "tests/support/GridDriver.h"
 #include "tests/support/RandomRun.h"
 #include "tests/support/TrackerFixture.h"

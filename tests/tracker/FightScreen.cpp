@@ -3,7 +3,7 @@
 #include "components/controls/TMainMenu.h"
 #include "components/controls/TStyledCheckBox.h"
 #include "components/controls/TStyledLabel.h"
-#include "components/grid/TDBColumn.h"
+#include "components/grid/view/TDBColumn.h"
 #include "tests/support/ChildOf.h"
 #include "tests/support/GridDriver.h"
 

@@ -7,7 +7,7 @@
 #include "components/controls/TStyledCheckBox.h"
 #include "components/controls/TStyledLabel.h"
 #include "components/data/TDataSource.h"
-#include "components/grid/TDBColumn.h"
+#include "components/grid/view/TDBColumn.h"
 #include "tests/support/GridDriver.h"
 #include "tests/support/RandomRun.h"
 #include "tests/support/TrackerFixture.h"

@@ -4,7 +4,7 @@
 #include "components/controls/TStyledCheckBox.h"
 #include "components/data/TDataSource.h"
 #include "components/data/TField.h"
-#include "components/grid/CacheValue.h"
+#include "components/grid/model/CacheValue.h"
 #include "tests/support/GridDriver.h"
 #include "tests/support/RandomRun.h"
 #include "tests/support/TrackerFixture.h"

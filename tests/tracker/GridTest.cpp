@@ -1,5 +1,5 @@
 #include "components/controls/TStyledCheckBox.h"
-#include "components/grid/TNavigatorButtons.h"
+#include "components/grid/view/TNavigatorButtons.h"
 #include "tests/support/GridDriver.h"
 #include "tests/support/TrackerFixture.h"
 

@@ -2,7 +2,7 @@
 // between its three areas.
 #include "components/controls/TStyledCheckBox.h"
 #include "components/controls/TStyledLabel.h"
-#include "components/grid/TNavigatorButtons.h"
+#include "components/grid/view/TNavigatorButtons.h"
 #include "tests/support/GridDriver.h"
 #include "tests/support/TrackerFixture.h"
 

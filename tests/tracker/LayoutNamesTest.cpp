@@ -2,7 +2,7 @@
 // and a navigator button that does nothing made visible, each fail with the name.
 #include "components/forms/LayoutLoader.h"
 #include "components/forms/TForm.h"
-#include "components/grid/TDBColumn.h"
+#include "components/grid/view/TDBColumn.h"
 #include "platform/Exception.h"
 #include "tracker/RegisterComponents.h"
 

@@ -1,12 +1,12 @@
 // Fills the tracker with a small fight through mouse and key events on its real widgets, then
 // saves the main window and the help window as the screen shows them. Meant for an X server
 // (make screenshot runs it on a virtual one): the pictures are taken from the screen.
-#include "components/grid/TDBColumn.h"
-#include "components/grid/TDBDataController.h"
-#include "components/grid/TDBTableView.h"
-#include "components/grid/TDataGrid.h"
-#include "components/grid/TGridNavigator.h"
-#include "components/grid/TInplaceEdit.h"
+#include "components/grid/control/TDataGrid.h"
+#include "components/grid/control/TInplaceEdit.h"
+#include "components/grid/model/TDBDataController.h"
+#include "components/grid/navigator/TGridNavigator.h"
+#include "components/grid/view/TDBColumn.h"
+#include "components/grid/view/TDBTableView.h"
 #include "platform/TApplication.h"
 #include "tracker/frmTrevaloProg.h"
 #include "tracker/frmTrevaloProgHelp.h"

@@ -2,7 +2,7 @@
 #include "components/controls/TStyledLabel.h"
 #include "components/data/DataErrors.h"
 #include "components/data/TDataSource.h"
-#include "components/grid/TDBColumn.h"
+#include "components/grid/view/TDBColumn.h"
 #include "platform/Exception.h"
 #include "tests/support/TrackerFixture.h"
 

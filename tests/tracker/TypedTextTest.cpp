@@ -2,7 +2,7 @@
 // and text that cannot be written stops the command.
 #include "components/controls/TStyledCheckBox.h"
 #include "components/controls/TStyledLabel.h"
-#include "components/grid/TNavigatorButtons.h"
+#include "components/grid/view/TNavigatorButtons.h"
 #include "tests/support/GridDriver.h"
 #include "tests/support/TrackerFixture.h"
 

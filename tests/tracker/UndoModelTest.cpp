@@ -4,8 +4,8 @@
 // Undoing everything gives the fight the steps began with, redoing everything the last.
 #include "RandomFight.h"
 #include "components/controls/TStyledCheckBox.h"
-#include "components/grid/TDBTableView.h"
-#include "components/grid/TDataGrid.h"
+#include "components/grid/control/TDataGrid.h"
+#include "components/grid/view/TDBTableView.h"
 #include "tests/support/QStringPrint.h"
 #include "tests/support/RandomRun.h"
 #include "tests/support/TrackerFixture.h"

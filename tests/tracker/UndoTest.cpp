@@ -4,7 +4,7 @@
 #include "FightScreen.h"
 #include "RandomFight.h"
 #include "components/controls/TStyledCheckBox.h"
-#include "components/grid/TNavigatorButtons.h"
+#include "components/grid/view/TNavigatorButtons.h"
 #include "tests/support/AccessibilityEvents.h"
 #include "tests/support/GridDriver.h"
 #include "tests/support/GridEventRecorder.h"
