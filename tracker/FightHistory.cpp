@@ -2,8 +2,10 @@
 
 #include "platform/TApplication.h"
 #include "tracker/FightChange.h"
+#include "tracker/FightWatch.h"
 #include "tracker/frmTrevaloProg.h"
 
+#include <QScopedValueRollback>
 #include <QUndoCommand>
 
 namespace trevalo {
@@ -35,46 +37,33 @@ FightHistory::FightHistory(TfrmTrevaloMain& main)
     , window_(main)
     , parts_(main) {
     steps_.setUndoLimit(kSteps);
-    combatants_.SetDataSet(parts_.Combatants);
-    effects_.SetDataSet(parts_.Effects);
-    combatants_.AddLink(this);
-    effects_.AddLink(this);
     connect(qobject_cast<TApplication*>(QCoreApplication::instance()),
-            &TApplication::OutermostEventHandled, this, &FightHistory::ActionOver);
+            &TApplication::OutermostEventHandled, this, [this] {
+                if (!watch_ && window_.isVisible())
+                    Forget();
+            });
 }
 
 void FightHistory::Forget() {
+    if (!watch_) {
+        watch_ = &FightWatch::Of(main_);
+        connect(watch_, &FightWatch::Changed, this, &FightHistory::Record);
+    }
     steps_.clear();
-    current_.reset();
-    current_ = CaptureFight(parts_);
-    tablesTold_ = false;
+    Adopt();
 }
 
-bool FightHistory::SettingsDiffer() const {
-    return CurrentTurn != current_->Turn || CurrentPass != current_->Pass ||
-           parts_.ShowAll->isChecked() != current_->ShowAllEntries ||
-           parts_.KeepInit->isChecked() != current_->KeepInit ||
-           parts_.UsePasses->isChecked() != current_->UsePasses ||
-           parts_.Combatants->Filtered() == current_->ShowingAll;
+void FightHistory::Adopt() {
+    const QScopedValueRollback adopting(adopting_, true);
+    watch_->ActionOver();
 }
 
-void FightHistory::ActionOver() {
+void FightHistory::Record(const Fight& before, const Fight& after) {
     // Events still come while the window is taken apart, part by part, once it has been hidden;
     // nothing the user can do reaches a hidden window.
-    if (!window_.isVisible())
+    if (adopting_ || !window_.isVisible())
         return;
-    // The fight that the window first shows, or that it holds when reading it last failed.
-    if (!current_) {
-        Forget();
-        return;
-    }
-    if (!tablesTold_ && !SettingsDiffer())
-        return;
-    Fight after = CaptureFight(parts_);
-    std::optional<FightChange> change = CompareFights(*current_, after);
-    tablesTold_ = false;
-    current_ = std::move(after);
-    if (change)
+    if (std::optional<FightChange> change = CompareFights(before, after))
         steps_.push(new Step(*this, std::move(*change)));
 }
 
@@ -89,17 +78,17 @@ void FightHistory::Settle() {
 }
 
 void FightHistory::Undo() {
-    if (!current_ || (!Typed() && !steps_.canUndo()))
+    if (!watch_ || (!Typed() && !steps_.canUndo()))
         return;
     Settle();
-    ActionOver();
+    watch_->ActionOver();
     Travel([this] { steps_.undo(); });
 }
 
 void FightHistory::Redo() {
-    if (!current_ || Typed())
+    if (!watch_ || Typed())
         return;
-    ActionOver();
+    watch_->ActionOver();
     if (!steps_.canRedo())
         return;
     Settle();
@@ -136,11 +125,11 @@ void FightHistory::Cross(FightChange& change) {
         combatant = CurrentIndex(*parts_.Combatants);
     if (!effect)
         effect = CurrentIndex(*parts_.Effects);
-    trevalo::Cross(change, *current_);
-    RestoreFight(main_, *current_, {combatant, effect});
-    // What the tables told while the fight went back in is the fight now current.
-    tablesTold_ = false;
-    Q_EMIT Restored(*current_);
+    Fight fight = watch_->Current();
+    trevalo::Cross(change, fight);
+    RestoreFight(main_, fight, {combatant, effect});
+    Adopt();
+    Q_EMIT Restored(watch_->Current());
 }
 
 } // namespace trevalo

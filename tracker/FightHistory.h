@@ -5,13 +5,11 @@
 /// view and is no step. Taking a step back or doing it again puts the fight on its other side
 /// into the window through the working views, as a fight is put back from a file.
 ///
-/// An action is the handling of one event that no other event's handling encloses, its
-/// questions answered; the steps begin with the fight that the window holds when it is first
-/// shown, so that what start-up puts in is no step. Nothing is kept while the window is hidden.
+/// The steps are the changes that the window's FightWatch tells; they begin with the fight that
+/// the window holds when it is first shown, so that what start-up puts in is no step. Nothing
+/// is kept while the window is hidden.
 #pragma once
 
-#include "components/data/TDataLink.h"
-#include "components/data/TDataSource.h"
 #include "tracker/Fight.h"
 #include "tracker/FightWindow.h"
 
@@ -22,9 +20,10 @@
 namespace trevalo {
 
 class TfrmTrevaloMain;
+class FightWatch;
 struct FightChange;
 
-class FightHistory : public QObject, private TDataLink {
+class FightHistory : public QObject {
     Q_OBJECT
 public:
     /// How many steps are kept at least; older ones are dropped.
@@ -36,9 +35,6 @@ public:
     /// The steps kept, for a look at them.
     const QUndoStack& Steps() const { return steps_; }
 
-    /// An action is over: what it changed in the fight is one step, and the steps undone are
-    /// dropped. Nothing when it changed nothing but the view.
-    void ActionOver();
     /// Takes the last step back; a row typed and not yet posted is posted first, as for any
     /// command, and so is the step taken back. Nothing when there is nothing to take back.
     void Undo();
@@ -55,34 +51,29 @@ Q_SIGNALS:
 private:
     class Step;
 
+    /// What an action changed in the fight is one step, and the steps undone are dropped.
+    void Record(const Fight& before, const Fight& after);
+    /// Takes what the window holds now as the current fight, with no step for it.
+    void Adopt();
     /// Takes the fight over \p change and puts it into the window, the focus of each grid on the
     /// row the change touched, else on the record it was on.
     void Cross(FightChange& change);
     /// Whether a row is being typed and holds what was typed.
     bool Typed() const;
     void Settle();
-    /// Whether the boxes, the counters or the filtering differ from the current fight.
-    bool SettingsDiffer() const;
     /// The index of \p view's current record in its order; none on an empty view.
     static std::optional<std::size_t> CurrentIndex(TWorkingView& view);
     /// Runs \p move on the stack; if putting the fight back fails, the steps no longer fit what
     /// the window holds, and are dropped.
     template <class Move> void Travel(Move move);
 
-    void StateChanged() override { tablesTold_ = true; }
-    void DataSetChanged() override { tablesTold_ = true; }
-
     TfrmTrevaloMain& main_;
     /// The same, as the plain window that it still is while its parts are taken apart.
     QWidget& window_;
     FightParts parts_;
-    // Its own sources on the two tables: the grids' are held while a fight is put back.
-    TDataSource combatants_;
-    TDataSource effects_;
     QUndoStack steps_;
-    /// As the last action left it; none until the window shows, or after reading it failed.
-    std::optional<Fight> current_;
-    bool tablesTold_ = false; ///< a table told of a change since the fight was read
+    FightWatch* watch_ = nullptr; ///< followed from the window's first showing on
+    bool adopting_ = false;       ///< a change told now is no step
 };
 
 } // namespace trevalo

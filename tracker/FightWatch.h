@@ -30,6 +30,10 @@ public:
     /// The fight as the last action left it.
     const Fight& Current() const { return current_; }
 
+    /// An action is over: tells what it changed, if anything. Comes by itself at the end of
+    /// each action; called before that by what must see the fight as the window holds it now.
+    void ActionOver();
+
 Q_SIGNALS:
     /// Once after each action that changed the fight, when it is over.
     void Changed(const Fight& before, const Fight& after);
@@ -37,7 +41,6 @@ Q_SIGNALS:
 private:
     explicit FightWatch(TfrmTrevaloMain& main);
 
-    void ActionOver();
     /// Whether the boxes, the counters or the filtering differ from the current fight.
     bool SettingsDiffer() const;
 
