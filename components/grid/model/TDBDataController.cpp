@@ -262,13 +262,9 @@ void TDBDataController::StateChanged() {
         break;
     case TDataSetState::dsBrowse:
     case TDataSetState::dsInactive:
-        if (pin_.Record < 0)
-            return;
+        // The change notice that always follows the end of an edit reloads, and its sort puts
+        // the record in its place; a sort here would be undone at once.
         pin_ = {};
-        if (locked_)
-            return;
-        RebuildRows();
-        Changed();
         break;
     }
 }
