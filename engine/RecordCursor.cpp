@@ -268,6 +268,9 @@ bool RecordCursor::Visible(std::size_t index) const {
 
 std::size_t RecordCursor::NextVisible(std::size_t from) const {
     const std::size_t count = table_->records.size();
+    // Unfiltered, as in the walks over every record, each record is its own answer.
+    if (filters_.empty())
+        return from;
     while (from < count && !Visible(from))
         ++from;
     return from;

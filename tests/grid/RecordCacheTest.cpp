@@ -79,6 +79,22 @@ TEST(RecordCacheTest, ReadsBackWhatWasRead) {
     EXPECT_EQ(cache.IndexOf("\x64"), -1) << "a bookmark of another size";
 }
 
+// The first look-up after a change passes over the records, the later ones use a table: both
+// find the same record, and neither finds a record not stored yet by its blank bookmark.
+TEST(RecordCacheTest, TheFirstLookUpAfterAChangeFindsWhatTheLaterOnesFind) {
+    const QByteArray unstored(4, '\0');
+    for (int wanted = 0; wanted <= kRecords.size(); ++wanted) {
+        RecordCache cache(Columns(kTypes, kRecords));
+        cache.Insert(1);
+        const bool stored = wanted < kRecords.size();
+        const QByteArray bookmark = stored ? BookmarkOf(100 + wanted) : unstored;
+        const int expected = !stored ? -1 : wanted < 1 ? wanted : wanted + 1;
+        EXPECT_EQ(cache.IndexOf(bookmark), expected) << "first, " << wanted;
+        EXPECT_EQ(cache.IndexOf(bookmark), expected) << "second, " << wanted;
+        EXPECT_EQ(cache.IndexOf(unstored), -1) << wanted;
+    }
+}
+
 TEST(RecordCacheTest, InsertedRecordsAreBlankWithoutBookmarkAndMoveTheOthersUp) {
     RecordCache cache(Columns(kTypes, kRecords));
     cache.Insert(2);

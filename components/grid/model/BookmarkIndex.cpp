@@ -30,7 +30,37 @@ std::size_t BookmarkIndex::Slot(std::string_view bookmark) const {
     return static_cast<std::size_t>(Hash(bookmark) >> shift_);
 }
 
-void BookmarkIndex::Rebuild(const RecordColumns& columns, const std::vector<std::uint8_t>& stored) {
+void BookmarkIndex::Forget() {
+    slots_.clear();
+    lookups_ = 0;
+}
+
+int BookmarkIndex::Find(const RecordColumns& columns, const std::vector<std::uint8_t>& stored,
+                        std::string_view bookmark) const {
+    if (bookmark.empty() || bookmark.size() != columns.BookmarkSize)
+        return -1;
+    if (lookups_++ == 0)
+        return Scan(columns, stored, bookmark);
+    if (slots_.empty())
+        Build(columns, stored);
+    const std::size_t mask = slots_.size() - 1;
+    for (std::size_t slot = Slot(bookmark); slots_[slot] >= 0; slot = (slot + 1) & mask)
+        if (columns.Bookmark(slots_[slot]) == bookmark)
+            return slots_[slot];
+    return -1;
+}
+
+int BookmarkIndex::Scan(const RecordColumns& columns, const std::vector<std::uint8_t>& stored,
+                        std::string_view bookmark) {
+    for (int record = 0; record < columns.Count; ++record)
+        if ((stored.empty() || stored[static_cast<std::size_t>(record)]) &&
+            columns.Bookmark(record) == bookmark)
+            return record;
+    return -1;
+}
+
+void BookmarkIndex::Build(const RecordColumns& columns,
+                          const std::vector<std::uint8_t>& stored) const {
     const std::size_t size = std::bit_ceil(2 * static_cast<std::size_t>(columns.Count) + 2);
     shift_ = 64 - std::countr_zero(size);
     slots_.assign(size, -1);
@@ -43,16 +73,6 @@ void BookmarkIndex::Rebuild(const RecordColumns& columns, const std::vector<std:
             slot = (slot + 1) & mask;
         slots_[slot] = record;
     }
-}
-
-int BookmarkIndex::Find(const RecordColumns& columns, std::string_view bookmark) const {
-    if (slots_.empty() || bookmark.empty() || bookmark.size() != columns.BookmarkSize)
-        return -1;
-    const std::size_t mask = slots_.size() - 1;
-    for (std::size_t slot = Slot(bookmark); slots_[slot] >= 0; slot = (slot + 1) & mask)
-        if (columns.Bookmark(slots_[slot]) == bookmark)
-            return slots_[slot];
-    return -1;
 }
 
 } // namespace trevalo

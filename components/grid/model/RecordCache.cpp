@@ -24,14 +24,13 @@ void RecordCache::Take(RecordColumns columns) {
     columns_ = std::move(columns);
     stored_.clear();
     ranks_.clear();
-    index_.Rebuild(columns_, stored_);
+    index_.Forget();
 }
 
 RecordCache::RecordCache(const std::vector<engine::FieldType>& types) {
     columns_.Columns.resize(types.size());
     for (std::size_t field = 0; field < types.size(); ++field)
         columns_.Columns[field].Type = types[field];
-    index_.Rebuild(columns_, stored_);
 }
 
 CacheValue RecordCache::Value(int record, int field) const {
@@ -112,11 +111,12 @@ void RecordCache::Insert(int record) {
     stored_.insert(stored_.begin() + record, 0);
     ++columns_.Count;
     ranks_.clear();
-    index_.Rebuild(columns_, stored_);
+    index_.Forget();
 }
 
 int RecordCache::IndexOf(QByteArrayView bookmark) const {
-    return index_.Find(columns_, {bookmark.data(), static_cast<std::size_t>(bookmark.size())});
+    return index_.Find(columns_, stored_,
+                       {bookmark.data(), static_cast<std::size_t>(bookmark.size())});
 }
 
 void RecordCache::WriteSortKeys(int field, bool descending, std::int64_t* keys,
