@@ -12,7 +12,7 @@ TField* TDataSet::FindField(const QString& name) const {
     // Asked for each bound column at every change a grid shows: no list is made for it.
     for (QObject* child : children()) {
         auto* field = qobject_cast<TField*>(child);
-        if (field && field->FieldName().compare(name, Qt::CaseInsensitive) == 0)
+        if (field && SameFieldName(field->FieldName(), name))
             return field;
     }
     return nullptr;

@@ -14,6 +14,12 @@ class TDataSet;
 
 enum class TFieldKind { fkData, fkCalculated };
 
+/// Field names match without regard to case; a fold keeps the length, so names of two lengths
+/// are told apart without a comparison.
+inline bool SameFieldName(const QString& a, const QString& b) {
+    return a.size() == b.size() && a.compare(b, Qt::CaseInsensitive) == 0;
+}
+
 class TField : public QObject, public TComponent {
     Q_OBJECT
     Q_PROPERTY(QString FieldName READ FieldName WRITE SetFieldName)

@@ -115,7 +115,7 @@ void TWorkingView::BindFields() {
     for (TField* field : Fields()) {
         const auto found =
             std::find_if(columns_.cbegin(), columns_.cend(), [field](const ExprField& column) {
-                return column.Name.compare(field->FieldName(), Qt::CaseInsensitive) == 0;
+                return SameFieldName(column.Name, field->FieldName());
             });
         if (found == columns_.cend())
             DatabaseError(QStringLiteral("Field '%1' not found").arg(field->FieldName()));

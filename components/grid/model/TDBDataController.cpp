@@ -1,5 +1,7 @@
 #include "components/grid/model/TDBDataController.h"
 
+#include "components/data/TField.h"
+
 #include <QScopeGuard>
 #include <QScopedValueRollback>
 #include <algorithm>
@@ -49,7 +51,7 @@ void TDBDataController::SetFieldNames(const QStringList& names) {
 
 int TDBDataController::FieldIndex(const QString& name) const {
     for (int field = 0; field < FieldCount(); ++field)
-        if (fieldNames_[field].compare(name, Qt::CaseInsensitive) == 0)
+        if (SameFieldName(fieldNames_[field], name))
             return field;
     return -1;
 }
