@@ -50,10 +50,6 @@ void FightHistory::Forget() {
         connect(watch_, &FightWatch::Changed, this, &FightHistory::Record);
     }
     steps_.clear();
-    Adopt();
-}
-
-void FightHistory::Adopt() {
     const QScopedValueRollback adopting(adopting_, true);
     watch_->ActionOver();
 }
@@ -127,8 +123,11 @@ void FightHistory::Cross(FightChange& change) {
         effect = CurrentIndex(*parts_.Effects);
     Fight fight = watch_->Current();
     trevalo::Cross(change, fight);
+    // What is told while the fight goes in, an event's end before it is whole included, is no
+    // step: a step pushed while the stack moves would take the moving step's place.
+    const QScopedValueRollback crossing(adopting_, true);
     RestoreFight(main_, fight, {combatant, effect});
-    Adopt();
+    watch_->ActionOver();
     Q_EMIT Restored(watch_->Current());
 }
 

@@ -53,8 +53,6 @@ private:
 
     /// What an action changed in the fight is one step, and the steps undone are dropped.
     void Record(const Fight& before, const Fight& after);
-    /// Takes what the window holds now as the current fight, with no step for it.
-    void Adopt();
     /// Takes the fight over \p change and puts it into the window, the focus of each grid on the
     /// row the change touched, else on the record it was on.
     void Cross(FightChange& change);
