@@ -37,6 +37,7 @@ FightHistory::FightHistory(TfrmTrevaloMain& main)
     , window_(main)
     , parts_(main) {
     steps_.setUndoLimit(kSteps);
+    // The steps begin with the fight that the window holds as it first shows.
     connect(qobject_cast<TApplication*>(QCoreApplication::instance()),
             &TApplication::OutermostEventHandled, this, [this] {
                 if (!watch_ && window_.isVisible())
