@@ -57,15 +57,24 @@ int TDBDataController::FieldIndex(const QString& name) const {
 }
 
 TField* TDBDataController::Field(int field) const {
-    const TWorkingView* view = View();
-    return view && field >= 0 && field < FieldCount() ? view->FindField(fieldNames_[field])
-                                                      : nullptr;
+    return field >= 0 && field < FieldCount() ? Fields()[field].data() : nullptr;
+}
+
+const QList<QPointer<TField>>& TDBDataController::Fields() const {
+    TWorkingView* view = View();
+    if (fieldsOf_ != view || fields_.size() != fieldNames_.size()) {
+        fields_.clear();
+        for (const QString& name : fieldNames_)
+            fields_.append(view ? view->FindField(name) : nullptr);
+        fieldsOf_ = view;
+    }
+    return fields_;
 }
 
 QList<const TField*> TDBDataController::BoundFields() const {
     QList<const TField*> fields;
-    for (int field = 0; field < FieldCount(); ++field)
-        fields.append(Field(field));
+    for (const QPointer<TField>& field : Fields())
+        fields.append(field.data());
     return fields;
 }
 
@@ -330,6 +339,8 @@ void TDBDataController::PinInserted(const TWorkingView& view) {
 // ---- loading -------------------------------------------------------------------------------
 
 void TDBDataController::Load() {
+    // A working view binds its fields as it opens.
+    fields_.clear();
     TWorkingView* view = View();
     if (view && view->IsOpen())
         Reload(*view);

@@ -114,6 +114,9 @@ private:
     void ReadRecords(TWorkingView& view);
     void Clear();
     QList<const TField*> BoundFields() const;
+    /// The fields of fieldNames_ in the working view, found again at each load and whenever the
+    /// working view is another; asked for at every change a grid shows.
+    const QList<QPointer<TField>>& Fields() const;
     void PinEdited();
     void PinInserted(const TWorkingView& view);
     void FocusRecord(TWorkingView& view, int record);
@@ -131,6 +134,8 @@ private:
 
     QPointer<TDataSource> source_;
     QStringList fieldNames_;
+    mutable QList<QPointer<TField>> fields_;
+    mutable QPointer<TWorkingView> fieldsOf_; ///< the working view fields_ were found in
     RecordCache cache_;
     int current_ = -1; ///< the working view's current record in the cache
     EditPin pin_;
