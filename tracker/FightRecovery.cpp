@@ -28,6 +28,19 @@ QString OwnFileName() {
         .arg(QDateTime::currentMSecsSinceEpoch());
 }
 
+// A program that ended after locking its recovery file but before writing it, or while its
+// fight was a new one, leaves a lock without a file, which no start would offer or take down.
+void DeleteLocksWithoutFile(const QDir& folder) {
+    const qsizetype suffix = FightLockPath(QString()).size();
+    for (const QString& name : folder.entryList({FightLockPath(kPattern)}, QDir::Files)) {
+        if (QFile::exists(folder.filePath(name.chopped(suffix))))
+            continue;
+        QLockFile lock(folder.filePath(name));
+        if (TryFightLock(lock))
+            lock.unlock();
+    }
+}
+
 } // namespace
 
 QString RecoveryFolder() {
@@ -76,6 +89,7 @@ void FightRecovery::Keep(TfrmTrevaloMain& main) {
         }
         QFile::remove(path);
     }
+    DeleteLocksWithoutFile(folder);
     connect(&FightWatch::Of(main), &FightWatch::Changed, recovery,
             [recovery](const Fight&, const Fight& after) { recovery->Save(after); });
     // Logging out may end the program without its loop's end; a change after a logout that

@@ -60,6 +60,12 @@ protected:
         const QString path = folder_ + QLatin1Char('/') + QLatin1String(name);
         QFile file(path);
         EXPECT_TRUE(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
+        LockedByEndedProcess(path);
+        return path;
+    }
+    /// The lock of the recovery file \p path, taken by a process that has ended without
+    /// unlocking.
+    static void LockedByEndedProcess(const QString& path) {
         const pid_t child = fork();
         if (child == 0) {
             QLockFile lock(FightLockPath(path));
@@ -69,7 +75,6 @@ protected:
         EXPECT_EQ(waitpid(child, &status, 0), child);
         EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
         EXPECT_TRUE(QFile::exists(FightLockPath(path)));
-        return path;
     }
     void Start(QList<Qt::Key> answers) {
         AnswerBoxes(std::move(answers));
@@ -183,6 +188,17 @@ TEST_F(Recovery, LeavesTheFileOfAProgramStillRunning) {
     Start({});
     EXPECT_TRUE(boxTexts_.isEmpty());
     EXPECT_EQ(ReadFightFile(running), CrashedFight());
+}
+
+// A program killed after locking its file but before its first write leaves a lock alone.
+TEST_F(Recovery, DeletesALockWithoutFileOfAProgramThatEnded) {
+    LockedByEndedProcess(folder_ + QStringLiteral("/fight-1-1.trevalo"));
+    const QString running = folder_ + QStringLiteral("/fight-2-2.trevalo");
+    QLockFile lock(FightLockPath(running));
+    ASSERT_TRUE(lock.tryLock(0));
+    Start({});
+    EXPECT_TRUE(boxTexts_.isEmpty());
+    EXPECT_EQ(Files(), QStringList({"fight-2-2.trevalo.lock"}));
 }
 
 TEST(RecoveryFolder, FollowsTheStateHomeOrFallsBackUnderHome) {
