@@ -217,9 +217,8 @@ run_and_kill() {
     [ -z "$typist" ] || wait "$typist" 2>/dev/null || true
 }
 
-# The fight kept by the run on $1 reads and is the state after the last finished action or
-# the one before it; a kill in start-up leaves the first state. Counts which came in before and
-# after.
+# The fight kept by the run on $1 reads and is S_m or S_(m+1), as before or after the last key;
+# a kill in start-up leaves S_0. Counts which of the two came.
 holds_a_finished_state() {
     local file found
     file=$(kept_file "$1")
@@ -275,9 +274,9 @@ for size in 3 3000; do
     for run in $(seq "$runs"); do
         largest=$((${#keys[@]} - 1))
         if [ $size -gt 3 ]; then
-            left=$(((120 - SECONDS + marked[4]) * 1000000))
-            [ "$left" -ge "${took_by[1]}" ] || [ "$run" -le 3 ] || break
-            largest=$(largest_m "$left")
+            time_left=$(((120 - SECONDS + marked[4]) * 1000000))
+            [ "$time_left" -ge "${took_by[1]}" ] || [ "$run" -le 3 ] || break
+            largest=$(largest_m "$time_left")
         fi
         cp "$folder/start.trevalo" "$folder/fight.trevalo"
         run_and_kill "$folder/fight.trevalo" "$largest"
