@@ -27,9 +27,9 @@ class FightRecovery : public QObject {
 public:
     /// Offers the fight of each recovery file whose program has ended, newest first, until one
     /// is taken: Yes puts it into \p main and keeps it in this program's recovery file, No
-    /// deletes it. A file that cannot be read, or holds a new fight, is deleted unasked. From
-    /// then on the fight of \p main is kept against a crash. Nothing is written before the
-    /// first change.
+    /// deletes it. A file that cannot be read, or holds a new fight, is deleted unasked, and so
+    /// is the lock of an ended program that left no file. From then on the fight of \p main is
+    /// kept against a crash. Nothing is written before the first change.
     static void Keep(TfrmTrevaloMain& main);
 
     /// Deletes the recovery file, as the program ends in order.
