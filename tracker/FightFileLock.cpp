@@ -3,9 +3,34 @@
 #include "platform/Exception.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
+#include <QThread>
+#include <sys/file.h>
 
 namespace trevalo {
+
+namespace {
+
+// The maker of a lock file holds it (the native lock) before it names itself in it; a file that
+// no one holds and that names no one, even after the maker's moment, was left by a maker that
+// ended. Taken down under that native lock, as a stale lock is.
+bool RemoveIfCutShort(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly) || ::flock(file.handle(), LOCK_EX | LOCK_NB) != 0)
+        return false;
+    QLockFile lock(path);
+    qint64 pid = 0;
+    QString host;
+    QString application;
+    const auto namesItsMaker = [&] { return lock.getLockInfo(&pid, &host, &application); };
+    if (namesItsMaker())
+        return false;
+    QThread::msleep(kLockMakerGrace);
+    return !namesItsMaker() && QFile::remove(path);
+}
+
+} // namespace
 
 QString FightLockPath(const QString& path) {
     return path + QStringLiteral(".lock");
@@ -16,15 +41,12 @@ bool TryFightLock(QLockFile& lock) {
     lock.setStaleLockTime(0);
     if (lock.tryLock(0))
         return true;
-    qint64 pid = 0;
-    QString host;
-    QString application;
-    if (lock.error() != QLockFile::LockFailedError || lock.getLockInfo(&pid, &host, &application))
+    if (lock.error() != QLockFile::LockFailedError)
         return false;
-    lock.setStaleLockTime(kUnnamedLockAge);
-    const bool taken = lock.tryLock(0);
-    lock.setStaleLockTime(0);
-    return taken;
+    // The guard first: a take-over cut short leaves one that blocks every later take-over.
+    const bool guardRemoved = RemoveIfCutShort(lock.fileName() + QStringLiteral(".rmlock"));
+    const bool lockRemoved = RemoveIfCutShort(lock.fileName());
+    return (guardRemoved || lockRemoved) && lock.tryLock(0);
 }
 
 FightFileLock::FightFileLock(const QString& path)

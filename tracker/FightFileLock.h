@@ -14,13 +14,13 @@ namespace trevalo {
 /// The lock file of the fight file \p path.
 QString FightLockPath(const QString& path);
 
-/// A lock file that names its holder, whose holder is no longer running, can be taken over.
-/// One that does not name its holder, cut short as it was made, is taken over once it is older
-/// than this: its maker writes the name at once.
-inline constexpr int kUnnamedLockAge = 10000;
+/// How long a lock file's maker may take to name itself once it holds the file: one that names
+/// no holder after this and is held by no one was cut short as it was made.
+inline constexpr int kLockMakerGrace = 100;
 
-/// Tries to lock \p lock at once, taking a dead holder's lock over; false while a running
-/// program holds it, or when it cannot be made (lock.error() says which).
+/// Tries to lock \p lock at once, taking a dead holder's lock over, also one cut short as it
+/// was made (as is the guard a take-over makes beside it); false while a running program holds
+/// it, or when it cannot be made (lock.error() says which).
 bool TryFightLock(QLockFile& lock);
 
 /// Holds the lock of a fight file for as long as it lives.

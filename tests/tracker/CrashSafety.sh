@@ -290,7 +290,11 @@ for size in 3 3000; do
     # The last kill's lock is taken over by the next start.
     "$program" "$folder/fight.trevalo" &
     pid=$!
-    [ -n "$(wait_for_window '^fight.trevalo - Trevalo$')" ] || fail "a dead holder's lock refused"
+    [ -n "$(wait_for_window '^fight.trevalo - Trevalo$')" ] ||
+        fail "a dead holder's lock refused; beside the fight: $(names_in "$folder" | tr '\n' ' ')" \
+            "the lock: $(tr '\n' ' ' <"$folder/fight.trevalo.lock" 2>/dev/null | head -c 60)" \
+            "windows: $(xdotool search --onlyvisible --name . getwindowname %@ 2>/dev/null |
+                tr '\n' ',')"
     # A second program on the same file is refused before any window.
     "$program" "$folder/fight.trevalo" &
     second=$!
@@ -322,11 +326,6 @@ for run in $(seq 60); do
     left=$(names_in "$state" | grep -v -e '^fight-[0-9]*-[0-9]*\.trevalo$' \
         -e '^fight-[0-9]*-[0-9]*\.trevalo\.lock\(\.rmlock\)\?$' || true)
     [ -z "$left" ] || fail "kill $kills left $left"
-    # A kill as the lock was made leaves it empty, which is taken over only once ten seconds
-    # old, lest its maker be about to write its name; aged, so that the next start takes it
-    # down with the rest.
-    [ ! -d "$state" ] ||
-        find "$state" -maxdepth 1 -name '*.lock' -empty -exec touch -d '-1 minute' {} +
     "$program" &
     pid=$!
     if [ -n "$recovered" ]; then

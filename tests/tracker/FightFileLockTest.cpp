@@ -5,12 +5,13 @@
 #include "platform/Exception.h"
 
 #include <QCoreApplication>
-#include <QDateTime>
 #include <QFile>
 #include <QFileInfo>
+#include <QLockFile>
 #include <QSysInfo>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+#include <sys/file.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -46,30 +47,43 @@ TEST_F(FightLock, IsFreedWithItsHolder) {
     EXPECT_NE(FightFileLock::Take(path_), nullptr);
 }
 
-TEST_F(FightLock, LeftByAProgramThatEndedIsTakenOver) {
+// Locks the fight in a child that ends without letting go, as a crash does.
+void LockInAProgramThatEnds(const QString& path) {
     const pid_t child = fork();
     if (child == 0) {
-        QLockFile lock(FightLockPath(path_));
+        QLockFile lock(FightLockPath(path));
         _exit(lock.tryLock(0) ? 0 : 1);
     }
     int status = -1;
     ASSERT_EQ(waitpid(child, &status, 0), child);
     ASSERT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+}
+
+TEST_F(FightLock, LeftByAProgramThatEndedIsTakenOver) {
+    LockInAProgramThatEnds(path_);
     const std::unique_ptr<FightFileLock> held = FightFileLock::Take(path_);
     EXPECT_THROW(FightFileLock::Take(path_), Exception);
 }
 
-TEST_F(FightLock, ThatNamesNoHolderIsTakenOverOnceOld) {
-    QFile unnamed(FightLockPath(path_));
-    ASSERT_TRUE(unnamed.open(QIODevice::WriteOnly));
-    unnamed.close();
-    EXPECT_THROW(FightFileLock::Take(path_), Exception);
-    ASSERT_TRUE(unnamed.open(QIODevice::ReadWrite));
-    ASSERT_TRUE(unnamed.setFileTime(QDateTime::currentDateTimeUtc().addSecs(-60),
-                                    QFileDevice::FileModificationTime));
-    unnamed.close();
-    const std::unique_ptr<FightFileLock> held = FightFileLock::Take(path_);
-    EXPECT_THROW(FightFileLock::Take(path_), Exception);
+// A lock file, or the guard a take-over makes beside a dead holder's lock, that names no one:
+// its maker was killed between making it and naming itself. It refuses the file while anyone
+// holds it, as a maker does before it names itself, and is taken over at once when no one does.
+TEST_F(FightLock, CutShortAsItWasMadeIsTakenOverOnceNoOneHoldsIt) {
+    for (const bool guard : {false, true}) {
+        SCOPED_TRACE(guard ? "the guard" : "the lock");
+        const QTemporaryDir folder;
+        const QString path = folder.filePath(QStringLiteral("fight.trevalo"));
+        if (guard)
+            LockInAProgramThatEnds(path);
+        QFile cutShort(FightLockPath(path) + (guard ? QStringLiteral(".rmlock") : QString()));
+        ASSERT_TRUE(cutShort.open(QIODevice::WriteOnly));
+        ASSERT_EQ(::flock(cutShort.handle(), LOCK_EX | LOCK_NB), 0);
+        EXPECT_THROW(FightFileLock::Take(path), Exception);
+        EXPECT_TRUE(cutShort.exists());
+        cutShort.close();
+        const std::unique_ptr<FightFileLock> held = FightFileLock::Take(path);
+        EXPECT_THROW(FightFileLock::Take(path), Exception);
+    }
 }
 
 } // namespace
