@@ -60,7 +60,7 @@ void LockInAProgramThatEnds(const QString& path) {
 }
 
 TEST_F(FightLock, LeftByAProgramThatEndedIsTakenOver) {
-    LockInAProgramThatEnds(path_);
+    ASSERT_NO_FATAL_FAILURE(LockInAProgramThatEnds(path_));
     const std::unique_ptr<FightFileLock> held = FightFileLock::Take(path_);
     EXPECT_THROW(FightFileLock::Take(path_), Exception);
 }
@@ -73,8 +73,9 @@ TEST_F(FightLock, CutShortAsItWasMadeIsTakenOverOnceNoOneHoldsIt) {
         SCOPED_TRACE(guard ? "the guard" : "the lock");
         const QTemporaryDir folder;
         const QString path = folder.filePath(QStringLiteral("fight.trevalo"));
-        if (guard)
-            LockInAProgramThatEnds(path);
+        if (guard) {
+            ASSERT_NO_FATAL_FAILURE(LockInAProgramThatEnds(path));
+        }
         QFile cutShort(FightLockPath(path) + (guard ? QStringLiteral(".rmlock") : QString()));
         ASSERT_TRUE(cutShort.open(QIODevice::WriteOnly));
         ASSERT_EQ(::flock(cutShort.handle(), LOCK_EX | LOCK_NB), 0);
